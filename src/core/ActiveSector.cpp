@@ -1,0 +1,3 @@
+#include "ActiveSector.h"
+
+namespace corvane {}  // namespace corvane

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "BowlModel.h"
+
+#include <vector>
+
+namespace corvane {
+
+// Computes and stores the four sector angles from Segments, Rows and
+// SymmetrySectors. Requires SymmetrySectors >= 1 and Segments >= 1.
+void ComputeActiveSector(BowlModel& model);
+
+// True when ring record k lies in the active sector (angles of the last paint).
+bool IsInActiveSector(const BowlModel& model, int k);
+
+// Fills the counterparts of ring record k in the other sectors with
+// FillSegment; targets beyond the table are skipped. Returns the indices filled.
+std::vector<int> FillSymmetricCopies(BowlModel& model, int k);
+
+// The symmetric fill of a click: the active-sector test, then the copies.
+std::vector<int> FillSymmetric(BowlModel& model, int k);
+
+struct PointF {
+    float x = 0.0f;
+    float y = 0.0f;
+};
+
+struct SectorArc {
+    float radius = 0.0f;
+    float startAngle = 0.0f;  // degrees, clockwise on screen
+    float sweepAngle = 0.0f;
+};
+
+// The red outline of the active sector in client coordinates: two stepped
+// edges drawn as polylines and two arcs. Computing it also stores the angles.
+struct SectorOutline {
+    std::vector<PointF> endEdge;
+    std::vector<PointF> startEdge;
+    SectorArc innerArc;
+    SectorArc outerArc;
+};
+SectorOutline ComputeSectorOutline(BowlModel& model);
+
+}  // namespace corvane

@@ -1,0 +1,3 @@
+#include "BowlModel.h"
+
+namespace corvane {}  // namespace corvane

@@ -1,0 +1,3 @@
+#include "DesignCsvReader.h"
+
+namespace corvane {}  // namespace corvane

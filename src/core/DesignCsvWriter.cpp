@@ -1,0 +1,3 @@
+#include "DesignCsvWriter.h"
+
+namespace corvane {}  // namespace corvane

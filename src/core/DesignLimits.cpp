@@ -1,0 +1,3 @@
+#include "DesignLimits.h"
+
+namespace corvane {}  // namespace corvane

@@ -1,0 +1,3 @@
+#include "NamedColorTable.h"
+
+namespace corvane {}  // namespace corvane

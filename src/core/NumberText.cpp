@@ -1,0 +1,3 @@
+#include "NumberText.h"
+
+namespace corvane {}  // namespace corvane

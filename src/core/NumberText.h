@@ -1,0 +1,29 @@
+#pragma once
+
+#include "SegmentProp.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace corvane {
+
+// Locale-independent number conversions with the semantics of the C library
+// in the "C" locale, whatever the user's locale is.
+
+// strtod: leading white space, optional sign, decimal (or 0x hexadecimal)
+// number, inf/nan; stops at the first character that does not fit.
+// Nothing when no number begins the text.
+std::optional<double> ParseLeadingDouble(std::string_view text);
+// atoi-like, saturating at the int range. Nothing when no digits begin the text.
+std::optional<int> ParseLeadingInt(std::string_view text);
+
+double StrToD(std::string_view text);      // 0 when there is no number
+int AtoI(std::string_view text);           // 0 when there are no digits
+Argb StrToUl16(std::string_view text);     // strtoul base 16, FFFFFFFF when too large
+
+std::string FormatFixed2(double value);  // "%.2f"
+std::string FormatHex8(Argb value);      // "%08X"
+std::string FormatG15(double value);     // "%.*g" with precision 15
+
+}  // namespace corvane

@@ -1,0 +1,3 @@
+#include "SegmentHitTest.h"
+
+namespace corvane {}  // namespace corvane

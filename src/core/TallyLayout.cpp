@@ -1,0 +1,3 @@
+#include "TallyLayout.h"
+
+namespace corvane {}  // namespace corvane

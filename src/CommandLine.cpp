@@ -1,0 +1,116 @@
+#include "CommandLine.h"
+
+#include "AppTexts.h"
+#include "BowlModel.h"
+#include "CCorvane07App.h"
+#include "DesignRenderer.h"
+#include "ImageFile.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QRegularExpression>
+#include <QSize>
+#include <QStringList>
+
+#include <cstdio>
+#include <optional>
+
+namespace corvane {
+
+namespace {
+
+struct Options {
+    QCommandLineOption exportImage{QStringLiteral("export-image"),
+                                   QStringLiteral("Render the design to an image file (PNG, JPG "
+                                                  "or BMP by extension) without opening a window."),
+                                   QStringLiteral("file")};
+    QCommandLineOption size{QStringLiteral("size"),
+                            QStringLiteral("Client size of the rendered view, e.g. 1000x700."),
+                            QStringLiteral("WxH"), QStringLiteral("1000x700")};
+};
+
+bool wantsHeadless(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg.startsWith("--export-image") || arg == "--help" || arg == "-h" ||
+            arg == "--version" || arg == "-v") {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::optional<QSize> parseSize(const QString& text) {
+    static const QRegularExpression pattern(QStringLiteral("^(\\d{1,5})[xX](\\d{1,5})$"));
+    const QRegularExpressionMatch match = pattern.match(text.trimmed());
+    if (!match.hasMatch()) {
+        return std::nullopt;
+    }
+    const QSize size(match.captured(1).toInt(), match.captured(2).toInt());
+    if (size.width() < 1 || size.height() < 1 || size.width() > 20000 || size.height() > 20000) {
+        return std::nullopt;
+    }
+    return size;
+}
+
+void printError(const QString& text) {
+    std::fprintf(stderr, "corvane: %s\n", text.toLocal8Bit().constData());
+}
+
+int exportImage(const QCommandLineParser& parser, const Options& options) {
+    const std::optional<QSize> size = parseSize(parser.value(options.size));
+    if (!size) {
+        printError(QStringLiteral("--size wants WIDTHxHEIGHT with each from 1 to 20000, got \"%1\".")
+                       .arg(parser.value(options.size)));
+        return 2;
+    }
+    const QString path = parser.value(options.exportImage);
+    const QByteArray format = ImageFormatForPath(path);
+    if (format.isEmpty()) {
+        printError(QStringLiteral("cannot tell the image format of \"%1\": use .png, .jpg or .bmp.")
+                       .arg(path));
+        return 2;
+    }
+    BowlModel model;
+    model.PixelsPerInch = 96;
+    model.ComputeGeometry(model.PixelsPerInch);
+    const QImage image = DesignRenderer::render(model, *size);
+    QString error;
+    if (!SaveImageAtomically(image, path, format, &error)) {
+        printError(QStringLiteral("could not save \"%1\": %2").arg(path, error));
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+int RunCommandLine(int argc, char** argv) {
+    if (wantsHeadless(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QString::fromLatin1(kAppTitle));
+    QApplication::setOrganizationName(QString::fromLatin1(kSettingsOrganization));
+    QApplication::setApplicationVersion(QStringLiteral("1.0"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Corvane: plans segmented turned bowls."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    Options options;
+    parser.addOption(options.exportImage);
+    parser.addOption(options.size);
+    parser.process(application);
+
+    if (parser.isSet(options.exportImage)) {
+        return exportImage(parser, options);
+    }
+    CCorvane07App app(BowlModel::instance());
+    if (!app.InitInstance()) {
+        return 1;
+    }
+    return QApplication::exec();
+}
+
+}  // namespace corvane

@@ -1,1 +1,3 @@
-int main() { return 0; }
+#include "CommandLine.h"
+
+int main(int argc, char** argv) { return corvane::RunCommandLine(argc, argv); }

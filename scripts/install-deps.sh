@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Corvane needs to build, run and test, but only
+# those that are missing, so a second run costs nothing.
+set -euo pipefail
+
+packages=(
+  g++ cmake ninja-build pkg-config
+  qt6-base-dev libgl-dev qt6-image-formats-plugins
+  libgtest-dev libbenchmark-dev
+  fonts-liberation2
+  clang
+  locales
+  cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$package")
+  fi
+done
+
+if [ "${#missing[@]}" -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  sudo_cmd=()
+  if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
+  "${sudo_cmd[@]}" apt-get update
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+# The number-format tests run under a German and a French locale.
+if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+  sudo_cmd=()
+  if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
+  for loc in "de_DE.UTF-8 UTF-8" "fr_FR.UTF-8 UTF-8"; do
+    grep -qxF "$loc" /etc/locale.gen 2>/dev/null || echo "$loc" | "${sudo_cmd[@]}" tee -a /etc/locale.gen >/dev/null
+  done
+  "${sudo_cmd[@]}" locale-gen >/dev/null
+fi

@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Builds Corvane with AddressSanitizer and UndefinedBehaviorSanitizer
+# (installing what is missing) and runs every test through CTest.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCORVANE_SANITIZE=ON
+cmake --build build-test -j"$(nproc)"
+export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=0}"
+export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
+ctest --test-dir build-test --output-on-failure -j"$(nproc)"

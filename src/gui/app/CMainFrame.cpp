@@ -1,0 +1,244 @@
+#include "CMainFrame.h"
+
+#include "AppIcon.h"
+#include "AppSettings.h"
+#include "AppTexts.h"
+#include "CChildView.h"
+#include "CommandIds.h"
+#include "MenuLayout.h"
+#include "StatusPane.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QShowEvent>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include <vector>
+
+namespace corvane {
+
+namespace {
+
+CMainFrame* currentFrame = nullptr;
+
+struct Accelerator {
+    QKeySequence keys;
+    int commandId;
+};
+
+const std::vector<Accelerator>& accelerators() {
+    static const std::vector<Accelerator> table = {
+        {QKeySequence(Qt::CTRL | Qt::Key_C), cmd::EditCopy},
+        {QKeySequence(Qt::CTRL | Qt::Key_Insert), cmd::EditCopy},
+        {QKeySequence(Qt::CTRL | Qt::Key_V), cmd::EditPaste},
+        {QKeySequence(Qt::SHIFT | Qt::Key_Insert), cmd::EditPaste},
+        {QKeySequence(Qt::CTRL | Qt::Key_X), cmd::EditCut},
+        {QKeySequence(Qt::SHIFT | Qt::Key_Delete), cmd::EditCut},
+        {QKeySequence(Qt::CTRL | Qt::Key_Z), cmd::EditUndo},
+        {QKeySequence(Qt::ALT | Qt::Key_Backspace), cmd::EditUndo},
+        {QKeySequence(Qt::Key_F6), cmd::NextPane},
+        {QKeySequence(Qt::SHIFT | Qt::Key_F6), cmd::PrevPane},
+    };
+    return table;
+}
+
+QLabel* makeIndicator(const QString& text) {
+    auto* label = new QLabel(text);
+    label->setAlignment(Qt::AlignCenter);
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) + 8);
+    label->setEnabled(false);  // lock states are not readable here; shown as the idle indicators
+    return label;
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame(BowlModel& model, const CommandTarget* applicationCommands,
+                       QWidget* parent)
+    : QMainWindow(parent), model_(model) {
+    currentFrame = this;
+    setObjectName(QStringLiteral("CMainFrame"));
+    setWindowTitle(QString::fromLatin1(kCaption));
+    setWindowIcon(AppIcon());
+
+    auto* edge = new QFrame(this);
+    edge->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    auto* layout = new QVBoxLayout(edge);
+    layout->setContentsMargins(0, 0, 0, 0);
+    view_ = new CChildView(model_, edge);
+    layout->addWidget(view_);
+    setCentralWidget(edge);
+
+    router_.setTargets({&view_->commands(), &commands_, applicationCommands});
+    addFrameCommands();
+    buildMenuBar();
+    buildToolBar();
+    buildStatusBar();
+    updateCommandStates();
+}
+
+CMainFrame::~CMainFrame() {
+    if (currentFrame == this) {
+        currentFrame = nullptr;
+    }
+}
+
+CMainFrame* CMainFrame::current() { return currentFrame; }
+
+QAction* CMainFrame::makeCommandAction(int id, const QString& text, QObject* parent) {
+    auto* action = new QAction(text, parent);
+    action->setData(id);
+    connect(action, &QAction::triggered, this, [this, id] { runCommand(id); });
+    commandActions_.append(action);
+    return action;
+}
+
+bool CMainFrame::runCommand(int commandId) { return router_.dispatch(commandId); }
+
+QAction* CMainFrame::menuAction(int commandId) const { return menuActions_.value(commandId); }
+
+void CMainFrame::updateCommandStates() {
+    for (QAction* action : std::as_const(commandActions_)) {
+        const int id = action->data().toInt();
+        action->setEnabled(router_.isEnabled(id));
+        if (action->isCheckable()) {
+            action->setChecked(router_.isChecked(id));
+        }
+    }
+}
+
+void CMainFrame::buildMenuBar() {
+    QMenuBar* bar = menuBar();
+    std::vector<QMenu*> open;
+    for (const MenuEntry& entry : MenuLayout()) {
+        switch (entry.kind) {
+            case MenuEntryKind::Menu:
+                open.push_back(bar->addMenu(QString::fromLatin1(entry.text)));
+                connect(open.back(), &QMenu::aboutToShow, this, &CMainFrame::updateCommandStates);
+                break;
+            case MenuEntryKind::Submenu:
+                open.push_back(open.back()->addMenu(QString::fromLatin1(entry.text)));
+                connect(open.back(), &QMenu::aboutToShow, this, &CMainFrame::updateCommandStates);
+                break;
+            case MenuEntryKind::End:
+                open.pop_back();
+                break;
+            case MenuEntryKind::Separator:
+                open.back()->addSeparator();
+                break;
+            case MenuEntryKind::ToolbarList:
+                fillToolbarList(open.back());
+                break;
+            case MenuEntryKind::Item: {
+                QAction* action =
+                    makeCommandAction(entry.id, QString::fromLatin1(entry.text), open.back());
+                action->setCheckable(router_.isChecked(entry.id) ||
+                                     entry.id == cmd::StatusBar ||
+                                     (entry.id >= cmd::LookFirst && entry.id <= cmd::LookLast));
+                open.back()->addAction(action);
+                menuActions_.insert(entry.id, action);
+                break;
+            }
+        }
+    }
+    for (const Accelerator& accelerator : accelerators()) {
+        QAction* action = makeCommandAction(accelerator.commandId, QString(), this);
+        action->setShortcut(accelerator.keys);
+        addAction(action);
+    }
+}
+
+// The list of toolbars is made when the submenu opens, so that toolbars
+// created later appear in it too.
+void CMainFrame::fillToolbarList(QMenu* menu) {
+    QAction* placeholder = menu->addSeparator();
+    connect(menu, &QMenu::aboutToShow, this, [this, menu, placeholder] {
+        for (QAction* action : menu->actions()) {
+            if (action == placeholder) {
+                break;
+            }
+            menu->removeAction(action);
+        }
+        QList<QAction*> toggles;
+        for (QToolBar* toolBar : findChildren<QToolBar*>()) {
+            toggles << toolBar->toggleViewAction();
+        }
+        menu->insertActions(placeholder, toggles);
+    });
+}
+
+void CMainFrame::buildToolBar() {
+    standardToolBar_ = addToolBar(QStringLiteral("Standard"));
+    standardToolBar_->setObjectName(QStringLiteral("Standard"));
+    standardToolBar_->setIconSize(QSize(16, 15));
+    struct Button {
+        int id;
+        const char* text;
+        QString iconName;
+    };
+    const Button buttons[] = {{cmd::EditCut, "Cut", QStringLiteral("edit-cut")},
+                              {cmd::EditCopy, "Copy", QStringLiteral("edit-copy")},
+                              {cmd::EditPaste, "Paste", QStringLiteral("edit-paste")}};
+    for (const Button& button : buttons) {
+        QAction* action = makeCommandAction(button.id, QString::fromLatin1(button.text),
+                                            standardToolBar_);
+        action->setIcon(ToolbarIcon(button.id));
+        standardToolBar_->addAction(action);
+    }
+    standardToolBar_->addSeparator();
+    QAction* help =
+        makeCommandAction(cmd::HelpForCorvane, QStringLiteral("Help for Corvane"), standardToolBar_);
+    help->setIcon(ToolbarIcon(cmd::HelpForCorvane));
+    standardToolBar_->addAction(help);
+}
+
+void CMainFrame::buildStatusBar() {
+    messagePane_ = new QLabel(QString::fromLatin1(kReadyText));
+    messagePane_->setObjectName(QStringLiteral("messagePane"));
+    statusBar()->addWidget(messagePane_, 1);
+    statusBar()->addPermanentWidget(makeIndicator(QStringLiteral("CAP")));
+    statusBar()->addPermanentWidget(makeIndicator(QStringLiteral("NUM")));
+    statusBar()->addPermanentWidget(makeIndicator(QStringLiteral("SCRL")));
+    StatusPane::attach(messagePane_);
+}
+
+void CMainFrame::addFrameCommands() {
+    commands_.add(cmd::FileExit, [this] { close(); });
+    commands_.add(cmd::StatusBar, [this] { statusBar()->setVisible(!statusBar()->isVisible()); });
+    commands_.setChecked(cmd::StatusBar, [this] { return statusBar()->isVisible(); });
+}
+
+void CMainFrame::restorePlacement() {
+    AppSettings settings;
+    restoreGeometry(settings.value("MainWindowGeometry").toByteArray());
+    restoreState(settings.value("MainWindowState").toByteArray());
+}
+
+void CMainFrame::savePlacement() const {
+    AppSettings settings;
+    settings.setValue("MainWindowGeometry", saveGeometry());
+    settings.setValue("MainWindowState", saveState());
+}
+
+// Showing the frame paints the design at once rather than when the event
+// queue gets round to it.
+void CMainFrame::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!event->spontaneous() && view_ != nullptr) {
+        view_->repaintNow();
+    }
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    savePlacement();
+    event->accept();
+}
+
+}  // namespace corvane

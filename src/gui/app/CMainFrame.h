@@ -1,0 +1,71 @@
+#pragma once
+
+#include "CommandRouter.h"
+#include "CommandTarget.h"
+
+#include <QMainWindow>
+#include <QMap>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QToolBar;
+
+namespace corvane {
+
+class BowlModel;
+class CChildView;
+
+// The main window: menu bar, the "Standard" toolbar, the status bar and the
+// design view. Commands go to the view first, then here, then to the
+// application.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+
+public:
+    CMainFrame(BowlModel& model, const CommandTarget* applicationCommands,
+               QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    CChildView* view() const { return view_; }
+    CommandTarget& commands() { return commands_; }
+    const CommandRouter& router() const { return router_; }
+    QToolBar* standardToolBar() const { return standardToolBar_; }
+    QLabel* messagePane() const { return messagePane_; }
+
+    // The action that sends a command from the menu bar (nullptr if none).
+    QAction* menuAction(int commandId) const;
+    // Sends a command as the menus do.
+    bool runCommand(int commandId);
+    // Refreshes enabled and checked marks of every command action.
+    void updateCommandStates();
+
+    void restorePlacement();
+    void savePlacement() const;
+
+    // The current frame, if one exists.
+    static CMainFrame* current();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenuBar();
+    void buildToolBar();
+    void buildStatusBar();
+    void addFrameCommands();
+    QAction* makeCommandAction(int id, const QString& text, QObject* parent);
+    void fillToolbarList(QMenu* menu);
+
+    BowlModel& model_;
+    CChildView* view_ = nullptr;
+    CommandTarget commands_;
+    CommandRouter router_;
+    QToolBar* standardToolBar_ = nullptr;
+    QLabel* messagePane_ = nullptr;
+    QMap<int, QAction*> menuActions_;
+    QList<QAction*> commandActions_;
+};
+
+}  // namespace corvane

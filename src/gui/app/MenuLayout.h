@@ -1,0 +1,22 @@
+#pragma once
+
+#include <vector>
+
+namespace corvane {
+
+// The menu bar as a flat list: menus and submenus open and close around
+// their items, so the whole bar reads in order like the resource it mirrors.
+enum class MenuEntryKind { Menu, Submenu, End, Item, Separator, ToolbarList };
+
+struct MenuEntry {
+    MenuEntryKind kind;
+    int id;            // command id of an item; 0 otherwise
+    const char* text;  // menu text with '&' mnemonics
+};
+
+const std::vector<MenuEntry>& MenuLayout();
+
+// Menu text of a command as the menus show it; empty when it has none.
+const char* MenuTextOf(int commandId);
+
+}  // namespace corvane

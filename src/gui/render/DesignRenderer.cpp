@@ -1,0 +1,169 @@
+#include "DesignRenderer.h"
+
+#include "BowlModel.h"
+#include "DesignLimits.h"
+#include "DrawSectorOutline.h"
+#include "TallyFont.h"
+#include "TallyLayout.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPen>
+
+#include <algorithm>
+#include <cmath>
+
+namespace corvane {
+
+namespace {
+
+constexpr double kPi = 3.141592653589793;
+constexpr double kInchesPerMeter = 39.37007874015748;
+
+QColor toQColor(Argb argb) { return QColor::fromRgba(argb); }
+
+// Records 1..Rows*Segments, never past the table.
+int lastSegmentIndex(const BowlModel& model) { return model.LastLiveIndex(); }
+
+// The drawing library put pixel centres on integer coordinates; Qt puts them
+// on half-integers. Shifting by half a pixel keeps circles, joints and the
+// click test centred on the same pixels.
+void usePixelCentres(QPainter& painter) { painter.translate(0.5, 0.5); }
+
+QString fromNameBytes(const std::string& text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+void DesignRenderer::paint(QPainter& painter, BowlModel& model, QSize clientSize) {
+    const int width = clientSize.width();
+    const int height = clientSize.height();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    painter.setClipRect(0, 0, width, height);
+    model.CenterX = width / 2;
+    model.CenterY = height / 2;
+    painter.fillRect(QRect(0, 0, width, height), Qt::white);
+
+    painter.save();
+    usePixelCentres(painter);
+    paintDisc(painter, model);
+    paintSegments(painter, model);
+    paintRingCircles(painter, model);
+    paintJoints(painter, model);
+    if (model.SymmetrySectors > 0) {
+        DrawSectorOutline(painter, model);
+    }
+    painter.restore();
+
+    paintTallies(painter, model, clientSize);
+}
+
+QImage DesignRenderer::render(BowlModel& model, QSize clientSize) {
+    QImage image(clientSize.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    const int dotsPerMeter = static_cast<int>(std::lround(model.PixelsPerInch * kInchesPerMeter));
+    image.setDotsPerMeterX(dotsPerMeter);
+    image.setDotsPerMeterY(dotsPerMeter);
+    QPainter painter(&image);
+    paint(painter, model, clientSize);
+    return image;
+}
+
+void DesignRenderer::paintDisc(QPainter& painter, const BowlModel& model) {
+    const SegmentProp& disc = model.SegmentTable[0];
+    const float radius = static_cast<float>(disc.OuterRadius);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(toQColor(disc.SegmentColor));
+    painter.drawEllipse(QRectF(model.CenterX - radius, model.CenterY - radius, 2.0f * radius,
+                               2.0f * radius));
+    painter.setBrush(Qt::NoBrush);
+}
+
+// Each segment is an arc along the middle of its ring, stroked with a pen as
+// wide as the ring and flat ends, so the stroke covers exactly the segment.
+void DesignRenderer::paintSegments(QPainter& painter, const BowlModel& model) {
+    const int last = lastSegmentIndex(model);
+    for (int k = 1; k <= last; ++k) {
+        const SegmentProp& segment = model.SegmentTable[k];
+        const float penWidth = static_cast<float>(segment.OuterRadius - segment.InnerRadius);
+        if (!(penWidth > 0.0f)) {
+            continue;  // a ring of no width has nothing to show
+        }
+        const float middle = static_cast<float>((segment.OuterRadius + segment.InnerRadius) * 0.5);
+        const QRectF box(model.CenterX - middle, model.CenterY - middle, 2.0f * middle,
+                         2.0f * middle);
+        const double start = static_cast<float>(segment.LeftAngle);
+        const double sweep = static_cast<float>(segment.RightAngle - segment.LeftAngle);
+        QPainterPath path;
+        path.arcMoveTo(box, -start);
+        path.arcTo(box, -start, -sweep);
+        painter.strokePath(path, QPen(toQColor(segment.SegmentColor), penWidth, Qt::SolidLine,
+                                      Qt::FlatCap, Qt::MiterJoin));
+    }
+}
+
+void DesignRenderer::paintRingCircles(QPainter& painter, const BowlModel& model) {
+    painter.setPen(QPen(Qt::black, 3.0));
+    painter.setBrush(Qt::NoBrush);
+    for (int i = 0; i <= std::max(model.Rows, 0); ++i) {
+        const long long index = static_cast<long long>(i) * model.Segments;
+        if (index < 0 || index > lastSegmentIndex(model)) {
+            continue;
+        }
+        const float radius = static_cast<float>(model.SegmentTable[index].OuterRadius);
+        painter.drawEllipse(QRectF(model.CenterX - radius, model.CenterY - radius, 2.0f * radius,
+                                   2.0f * radius));
+    }
+}
+
+// The y term is subtracted, so each joint is drawn at its mirror angle; a
+// full ring is symmetric about the horizontal axis, so the joints match.
+void DesignRenderer::paintJoints(QPainter& painter, const BowlModel& model) {
+    painter.setPen(QPen(Qt::black, 3.0));
+    const int last = lastSegmentIndex(model);
+    for (int k = 1; k <= last; ++k) {
+        const SegmentProp& segment = model.SegmentTable[k];
+        const double theta = segment.LeftAngle * kPi / 180.0;
+        const double c = std::cos(theta);
+        const double s = std::sin(theta);
+        const QPoint inner(model.CenterX + TruncToInt(c * segment.InnerRadius),
+                           model.CenterY - TruncToInt(s * segment.InnerRadius));
+        const QPoint outer(model.CenterX + TruncToInt(c * segment.OuterRadius),
+                           model.CenterY - TruncToInt(s * segment.OuterRadius));
+        painter.drawLine(inner, outer);
+    }
+}
+
+void DesignRenderer::paintTallies(QPainter& painter, BowlModel& model, QSize clientSize) {
+    const QFont font = TallyFont(model.FontSize);
+    const QFontMetricsF metrics(font, painter.device());
+    // The measured box of a string carries a sixth of the em on each side.
+    const double emPixels = font.pointSizeF() * painter.device()->logicalDpiY() / 72.0;
+    const double padding = emPixels / 6.0;
+    const TextWidthFn measure = [&](const std::string& text) {
+        return metrics.horizontalAdvance(fromNameBytes(text)) + 2.0 * padding;
+    };
+    const TallyLayout layout = ComputeTallyLayout(model, clientSize.width(), clientSize.height(),
+                                                  metrics.lineSpacing(), measure, measure);
+    model.TallyRects = layout.rects;
+
+    for (int i = 0; i < 3; ++i) {
+        const IntRect& column = layout.rects[i];
+        if (i == 0 || !column.IsRectEmpty()) {
+            painter.fillRect(QRect(column.left, column.top, column.right - column.left,
+                                   column.bottom - column.top),
+                             Qt::white);
+        }
+    }
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    for (const TallyLine& line : layout.lines) {
+        const QRectF box(line.x + padding, line.y, 1.0e6, layout.lineHeight * 4.0);
+        painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,
+                         fromNameBytes(line.text));
+    }
+}
+
+}  // namespace corvane

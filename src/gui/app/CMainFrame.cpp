@@ -7,6 +7,7 @@
 #include "CommandIds.h"
 #include "MenuLayout.h"
 #include "StatusPane.h"
+#include "ViewCommands.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -76,6 +77,7 @@ CMainFrame::CMainFrame(BowlModel& model, const CommandTarget* applicationCommand
     layout->addWidget(view_);
     setCentralWidget(edge);
 
+    InstallViewCommands(*view_);
     router_.setTargets({&view_->commands(), &commands_, applicationCommands});
     addFrameCommands();
     buildMenuBar();

@@ -1,0 +1,16 @@
+#include "ViewCommands.h"
+
+#include "CChildView.h"
+#include "FillColorCommands.h"
+#include "SegmentClickHandler.h"
+#include "UndoCommands.h"
+
+namespace corvane {
+
+void InstallViewCommands(CChildView& view) {
+    new FillColorCommands(view);
+    new SegmentClickHandler(view);
+    new UndoCommands(view);
+}
+
+}  // namespace corvane

@@ -1,0 +1,34 @@
+#include "FillColorCommands.h"
+
+#include "BowlModel.h"
+#include "CChildView.h"
+#include "CommandIds.h"
+#include "DialogService.h"
+#include "FillStatus.h"
+#include "NamedColorTable.h"
+
+namespace corvane {
+
+FillColorCommands::FillColorCommands(CChildView& view) : QObject(&view), view_(view) {
+    for (const WoodCommand& wood : WoodCommands) {
+        const Argb color = wood.color;
+        view_.commands().add(wood.commandId, [this, color] { chooseWood(color); });
+    }
+    view_.commands().add(cmd::ChooseCustomColor, [this] { chooseCustomColor(); });
+}
+
+void FillColorCommands::chooseWood(unsigned int color) {
+    view_.model().FillColor = color;
+    ShowFillStatus(view_.model());
+}
+
+// Cancelling keeps the colour but still refreshes the status text.
+void FillColorCommands::chooseCustomColor() {
+    const std::optional<QColor> picked = DialogService::instance().chooseColor(view_.window());
+    if (picked) {
+        view_.model().FillColor = ArgbFromRgb(picked->red(), picked->green(), picked->blue());
+    }
+    ShowFillStatus(view_.model());
+}
+
+}  // namespace corvane

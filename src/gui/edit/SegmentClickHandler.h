@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+
+namespace corvane {
+
+class CChildView;
+
+// Turns a left click in the view into a fill of the segment under it (and
+// its symmetric counterparts), then recounts and repaints at once.
+class SegmentClickHandler : public QObject {
+    Q_OBJECT
+
+public:
+    explicit SegmentClickHandler(CChildView& view);
+
+    void handleClick(QPoint position);
+
+private:
+    unsigned int shownColorAt(QPoint position);
+    void fillOne(int index);
+
+    CChildView& view_;
+};
+
+}  // namespace corvane

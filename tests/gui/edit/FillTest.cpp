@@ -1,0 +1,178 @@
+#include "BowlModel.h"
+#include "CChildView.h"
+#include "CCorvane07App.h"
+#include "CMainFrame.h"
+#include "CommandIds.h"
+#include "NamedColorTable.h"
+#include "ScriptedDialogs.h"
+#include "StatusPane.h"
+#include "TestEnvironment.h"
+#include "ViewProbe.h"
+
+#include <QtTest>
+
+#include <memory>
+
+using namespace corvane;
+using test::ClickView;
+using test::SegmentPoint;
+using test::ShownColor;
+
+namespace {
+constexpr int kMaple = 32793;
+constexpr int kTeak = 32799;
+constexpr Argb kWalnutColor = 0xFF8B4513u;
+constexpr Argb kMapleColor = 0xFFEFDDD4u;
+constexpr Argb kTeakColor = 0xFFC19A6Bu;
+
+int indexOf(int row, int position) { return (row - 1) * 24 + position; }
+}  // namespace
+
+class FillTest : public QObject {
+    Q_OBJECT
+
+    test::TestEnvironment environment_;
+    std::unique_ptr<test::ScriptedDialogs> dialogs_;
+    std::unique_ptr<CCorvane07App> app_;
+
+    BowlModel& model() { return BowlModel::instance(); }
+    CMainFrame& frame() { return *app_->mainFrame(); }
+    CChildView& view() { return *frame().view(); }
+    void click(int index) { ClickView(view(), SegmentPoint(model(), index)); }
+    QString status() { return StatusPane::text(); }
+
+private slots:
+    void init() {
+        test::TestEnvironment::resetModel();
+        dialogs_ = std::make_unique<test::ScriptedDialogs>();
+        app_ = std::make_unique<CCorvane07App>(model());
+        QVERIFY(app_->InitInstance());
+        frame().resize(1000, 760);
+        QVERIFY(QTest::qWaitForWindowExposed(&frame()));
+        view().repaintNow();
+    }
+
+    void cleanup() {
+        QCOMPARE(dialogs_->unexpected, 0);
+        app_.reset();
+        dialogs_.reset();
+    }
+
+    void clickFillsTheSegmentAndShowsIt() {
+        const int k = indexOf(3, 5);
+        click(k);
+        QCOMPARE(model().FillHistory.size(), size_t(1));
+        QCOMPARE(model().FillHistory[0], (FillHistoryEntry{k, kBlankColor}));
+        QCOMPARE(model().SegmentTable[k].SegmentColor, kWalnutColor);
+        QCOMPARE(model().SegmentTable[k].SegmentColorName, std::string("Walnut"));
+        QCOMPARE(status(), QStringLiteral("Ready to fill with Walnut"));
+        const ColorCounts row3 = model().RowTallies.at(3);
+        QCOMPARE(row3.at("Walnut"), 1);
+        QCOMPARE(row3.at("blank"), 23);
+        QCOMPARE(row3.begin()->first, std::string("Walnut"));
+        QCOMPARE(ShownColor(view().lastPaintedImage(), SegmentPoint(model(), k)), kWalnutColor);
+    }
+
+    void clickOnTheFillColourOrOutsideChangesNothing() {
+        const int k = indexOf(2, 7);
+        click(k);
+        click(k);
+        QCOMPARE(model().FillHistory.size(), size_t(1));
+        StatusPane::setText("untouched");
+        ClickView(view(), QPoint(model().CenterX + 395, model().CenterY));
+        QCOMPARE(model().FillHistory.size(), size_t(1));
+        QCOMPARE(status(), QStringLiteral("untouched"));
+    }
+
+    void refillRecordsThePreviousColourAndUndoBringsItBack() {
+        const int k = indexOf(4, 1);
+        QVERIFY(frame().runCommand(kMaple));
+        QCOMPARE(status(), QStringLiteral("Ready to fill with Maple"));
+        click(k);
+        QVERIFY(frame().runCommand(kTeak));
+        click(k);
+        QCOMPARE(model().FillHistory.back(), (FillHistoryEntry{k, kMapleColor}));
+        QCOMPARE(ShownColor(view().lastPaintedImage(), SegmentPoint(model(), k)), kTeakColor);
+
+        QVERIFY(frame().runCommand(cmd::UndoLastFill));
+        QCOMPARE(model().SegmentTable[k].SegmentColor, kMapleColor);
+        QCOMPARE(model().SegmentTable[k].SegmentColorName, std::string("Maple"));
+        QCOMPARE(status(), QStringLiteral("Ready to fill with Teak"));
+        QCOMPARE(ShownColor(view().lastPaintedImage(), SegmentPoint(model(), k)), kMapleColor);
+        QVERIFY(frame().runCommand(cmd::UndoLastFill));
+        QCOMPARE(model().SegmentTable[k].SegmentColorName, std::string("blank"));
+        QCOMPARE(model().RowTallies.at(4).size(), size_t(1));
+        QVERIFY(frame().runCommand(cmd::UndoLastFill));  // nothing left: no effect
+        QVERIFY(model().FillHistory.empty());
+    }
+
+    void batchUndoStopsWhenTheHistoryRunsOut() {
+        for (int position : {1, 3, 5}) {
+            click(indexOf(1, position));
+        }
+        QVERIFY(frame().runCommand(cmd::UndoLast5));
+        QVERIFY(model().FillHistory.empty());
+        QCOMPARE(model().RowTallies.at(1).at("blank"), 24);
+    }
+
+    void blackCannotBeRefilledByClickingButUndoReachesIt() {
+        dialogs_->colorAnswers.push_back(QColor(0, 0, 0));
+        QVERIFY(frame().runCommand(cmd::ChooseCustomColor));
+        QCOMPARE(status(), QStringLiteral("Ready to fill with Black"));
+        const int k = indexOf(5, 10);
+        click(k);
+        QCOMPARE(model().SegmentTable[k].SegmentColor, kBlackColor);
+        QVERIFY(frame().runCommand(kTeak));
+        click(k);
+        QCOMPARE(model().FillHistory.size(), size_t(1));
+        QVERIFY(frame().runCommand(cmd::UndoLastFill));
+        QCOMPARE(model().SegmentTable[k].SegmentColor, kBlankColor);
+    }
+
+    void customColoursArePickedOrCancelled() {
+        dialogs_->colorAnswers.push_back(QColor(139, 69, 19));
+        dialogs_->colorAnswers.push_back(QColor(1, 2, 3));
+        dialogs_->colorAnswers.push_back(std::nullopt);
+        QVERIFY(frame().runCommand(cmd::ChooseCustomColor));
+        QCOMPARE(model().FillColor, kWalnutColor);
+        QVERIFY(frame().runCommand(cmd::ChooseCustomColor));
+        QCOMPARE(model().FillColor, 0xFF010203u);
+        QCOMPARE(status(), QStringLiteral("Ready to fill with Custom Colored Wood"));
+        StatusPane::setText("x");
+        QVERIFY(frame().runCommand(cmd::ChooseCustomColor));  // cancelled
+        QCOMPARE(model().FillColor, 0xFF010203u);
+        QCOMPARE(status(), QStringLiteral("Ready to fill with Custom Colored Wood"));
+        QCOMPARE(dialogs_->colorRequests, 3);
+    }
+
+    void centreDiscAndClearAll() {
+        ClickView(view(), QPoint(model().CenterX + 5, model().CenterY - 7));
+        QCOMPARE(model().FillHistory.back().SegmentIndex, 0);
+        QCOMPARE(model().RowTallies.at(0).at("Walnut"), 1);
+        click(indexOf(8, 24));
+        QVERIFY(frame().runCommand(cmd::ClearAllSegmentColors));
+        QVERIFY(model().FillHistory.empty());
+        for (const auto& [row, counts] : model().RowTallies) {
+            QCOMPARE(counts.size(), size_t(1));
+            QVERIFY(counts.count("blank") == 1);
+        }
+        QCOMPARE(ShownColor(view().lastPaintedImage(), {model().CenterX + 5, model().CenterY}),
+                 kBlankColor);
+        QCOMPARE(status(), QStringLiteral("Ready to fill with Walnut"));
+    }
+
+    void undoBeyondTheUsedRowsChangesOnlyTheStoredRecord() {
+        const int k = indexOf(8, 3);
+        click(k);
+        model().Rows = 6;
+        view().onParametersChanged();
+        const RowTallyMap before = model().RowTallies;
+        QVERIFY(frame().runCommand(cmd::UndoLastFill));
+        QCOMPARE(model().SegmentTable[k].SegmentColor, kBlankColor);
+        QVERIFY(model().RowTallies.count(8) == 0);
+        QCOMPARE(model().RowTallies.at(1), before.at(1));
+    }
+};
+
+QTEST_MAIN(FillTest)
+#include "FillTest.moc"

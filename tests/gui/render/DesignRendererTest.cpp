@@ -1,0 +1,127 @@
+#include "BowlModel.h"
+#include "DesignRenderer.h"
+#include "ViewProbe.h"
+
+#include <QtTest>
+
+using namespace corvane;
+using corvane::test::HasDarkPixel;
+using corvane::test::SegmentPoint;
+using corvane::test::ShownColor;
+
+class DesignRendererTest : public QObject {
+    Q_OBJECT
+
+private:
+    static BowlModel defaultModel() {
+        BowlModel model;
+        model.PixelsPerInch = 96;
+        model.ComputeGeometry(96);
+        return model;
+    }
+
+private slots:
+    void defaultDesignRingsAndCentre() {
+        BowlModel model = defaultModel();
+        const QImage image = DesignRenderer::render(model, QSize(1000, 700));
+        QCOMPARE(image.size(), QSize(1000, 700));
+        QCOMPARE(model.CenterX, 500);
+        QCOMPARE(model.CenterY, 350);
+        // The ID circle (radius 168) and the outer circle (radius 388.8) are black.
+        QCOMPARE(ShownColor(image, {500 + 168, 350}), kBlackColor);
+        QCOMPARE(ShownColor(image, {500, 350 + 168}), kBlackColor);
+        QCOMPARE(ShownColor(image, {500 + 388, 350}), kBlackColor);
+        QCOMPARE(ShownColor(image, {500 + 389, 350}), kBlackColor);
+        // Disc, unfilled segments and the background outside the bowl are white.
+        QCOMPARE(ShownColor(image, {500, 350}), kBlankColor);
+        QCOMPARE(ShownColor(image, SegmentPoint(model, 1)), kBlankColor);
+        QCOMPARE(ShownColor(image, SegmentPoint(model, 8 * 24)), kBlankColor);
+        QCOMPARE(ShownColor(image, {500 + 396, 350}), kBlankColor);
+    }
+
+    void filledSegmentsShowTheirColourEdgeToEdge() {
+        BowlModel model = defaultModel();
+        model.SegmentTable[0].SegmentColor = 0xFF8B4513u;
+        model.SegmentTable[30].SegmentColor = 0xFFEFDDD4u;
+        model.SegmentTable[30 + 1].SegmentColor = 0xFF68315Bu;
+        const QImage image = DesignRenderer::render(model, QSize(1000, 700));
+        QCOMPARE(ShownColor(image, {500, 350}), 0xFF8B4513u);
+        QCOMPARE(ShownColor(image, SegmentPoint(model, 30)), 0xFFEFDDD4u);
+        QCOMPARE(ShownColor(image, SegmentPoint(model, 31)), 0xFF68315Bu);
+        // The neighbour of a filled segment stays white.
+        QCOMPARE(ShownColor(image, SegmentPoint(model, 29)), kBlankColor);
+    }
+
+    void jointsAreDrawnAtEverySegmentBoundary() {
+        BowlModel model = defaultModel();
+        const QImage image = DesignRenderer::render(model, QSize(1000, 700));
+        // Row 1 has a joint at 0 degrees, row 2 at 7.5 degrees.
+        QCOMPARE(ShownColor(image, {500 + 180, 350}), kBlackColor);
+        const double a = 7.5 * M_PI / 180.0;
+        const QPoint row2Joint(500 + int(std::cos(a) * 209.4), 350 - int(std::sin(a) * 209.4));
+        QVERIFY(HasDarkPixel(image, QRect(row2Joint - QPoint(1, 1), QSize(3, 3)), 60));
+        // Half a segment away from a joint, row 1 is white.
+        const double b = 7.5 * M_PI / 180.0;
+        QCOMPARE(ShownColor(image, {500 + int(std::cos(b) * 182), 350 + int(std::sin(b) * 182)}),
+                 kBlankColor);
+    }
+
+    void tallyColumnListsEveryRowAsBlank() {
+        BowlModel model = defaultModel();
+        const QImage image = DesignRenderer::render(model, QSize(1000, 700));
+        const IntRect first = model.TallyRects[0];
+        QCOMPARE(first.left, 0);
+        QCOMPARE(first.top, 0);
+        QCOMPARE(first.bottom, 700 - 23);
+        QVERIFY(first.right > 60 && first.right <= 250);
+        QVERIFY(model.TallyRects[1].IsRectEmpty());
+        QVERIFY(model.TallyRects[2].IsRectEmpty());
+        // "Row 1:" starts 10 pixels in, " blank" 30 pixels in on the next line.
+        QVERIFY(HasDarkPixel(image, QRect(10, 0, 30, 20)));
+        QVERIFY(!HasDarkPixel(image, QRect(0, 0, 9, 700)));
+        QVERIFY(HasDarkPixel(image, QRect(30, 22, 40, 20)));
+        QVERIFY(!HasDarkPixel(image, QRect(10, 22, 19, 20)));
+        // Sixteen lines in all: the last row's blank line ends above 16 * 22 pixels.
+        QVERIFY(HasDarkPixel(image, QRect(30, 15 * 22, 40, 22)));
+        QVERIFY(!HasDarkPixel(image, QRect(0, 16 * 22 + 2, first.right, 40)));
+    }
+
+    void shortWindowsContinueInSecondThenThirdColumn() {
+        BowlModel model = defaultModel();
+        DesignRenderer::render(model, QSize(1000, 200));
+        const IntRect first = model.TallyRects[0];
+        const int width = first.right;
+        QCOMPARE(model.TallyRects[1], (IntRect{1000 - width, 0, 1000, 177}));
+        QVERIFY(model.TallyRects[2].IsRectEmpty());
+
+        DesignRenderer::render(model, QSize(1000, 130));
+        QCOMPARE(model.TallyRects[1], (IntRect{1000 - width, 0, 1000, 107}));
+        QCOMPARE(model.TallyRects[2], (IntRect{width + 5, 0, 2 * width + 5, 107}));
+    }
+
+    void narrowWindowLimitsColumnToAQuarter() {
+        BowlModel model = defaultModel();
+        DesignRenderer::render(model, QSize(200, 700));
+        QCOMPARE(model.TallyRects[0].right, 50);
+    }
+
+    void sectorOutlineIsRedOverTheRings() {
+        BowlModel model = defaultModel();
+        model.SymmetrySectors = 4;
+        const QImage image = DesignRenderer::render(model, QSize(1000, 700));
+        QCOMPARE(model.SectorStartAngle, 225.0f);
+        QCOMPARE(model.SectorEndAngle, 315.0f);
+        const double a = 225.0 * M_PI / 180.0;
+        const QPoint onEdge(500 + int(std::cos(a) * 182), 350 + int(std::sin(a) * 182));
+        const QRgb pixel = image.pixel(onEdge);
+        QVERIFY2(qRed(pixel) > 200 && qGreen(pixel) < 80 && qBlue(pixel) < 80,
+                 qPrintable(QString::number(pixel, 16)));
+        // Without symmetry mode the same place shows the black joint under it.
+        model.SymmetrySectors = 0;
+        const QImage plain = DesignRenderer::render(model, QSize(1000, 700));
+        QCOMPARE(ShownColor(plain, onEdge), kBlackColor);
+    }
+};
+
+QTEST_MAIN(DesignRendererTest)
+#include "DesignRendererTest.moc"

@@ -1,3 +1,133 @@
 #include "BowlModel.h"
 
-namespace corvane {}  // namespace corvane
+#include "DesignLimits.h"
+#include "NamedColorTable.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+namespace corvane {
+
+namespace {
+
+// Written out in full so that the truncated centres match those saved in
+// design files, whatever the platform's own pi constant is.
+constexpr double kPi = 3.141592653589793;
+constexpr int kStartupPixelsPerInch = 96;
+
+}  // namespace
+
+BowlModel::BowlModel() {
+    ResetAllSegments();
+    ComputeGeometry(kStartupPixelsPerInch);
+}
+
+BowlModel& BowlModel::instance() {
+    static BowlModel model;
+    return model;
+}
+
+int BowlModel::LastLiveIndex() const {
+    const std::int64_t last = static_cast<std::int64_t>(Rows) * Segments;
+    return static_cast<int>(std::clamp<std::int64_t>(last, 0, kMaxLiveSegments));
+}
+
+void BowlModel::ResetAllSegments() {
+    SegmentTable.fill(SegmentProp{});
+}
+
+void BowlModel::ResetSegmentColor(SegmentProp& segment) {
+    segment.SegmentColor = kBlankColor;
+    segment.SegmentColorName = kBlankName;
+}
+
+void BowlModel::ComputeGeometry(int pixelsPerInch) {
+    const double p = pixelsPerInch;
+    SegmentProp& disc = SegmentTable[0];
+    disc.SegmentCenter = {0, 0};
+    disc.SegmentRow = 0;
+    disc.SectorNumber = 0;
+    disc.LeftAngle = 0.0;
+    disc.RightAngle = 360.0;
+    disc.InnerRadius = 0.0;
+    disc.OuterRadius = ID * 0.5 * p;
+    // Without segments no record beyond the disc is written, whatever Rows says.
+    if (Rows < 1 || Segments < 1) {
+        return;
+    }
+    const double ringWidth = (OD - ID) / Rows;
+    const double segmentAngle = 360.0 / Segments;
+    for (int i = 1; i <= Rows; ++i) {
+        const double inner = ((i - 1) * ringWidth + ID) * 0.5 * p;
+        const double outer = (i * ringWidth + ID) * 0.5 * p;
+        const double mid = (outer + inner) * 0.5;
+        // Every second ring is turned by half a segment to stagger the joints.
+        const double offset = (i % 2 == 0) ? segmentAngle * 0.5 : 0.0;
+        const std::int64_t firstIndex = static_cast<std::int64_t>(i - 1) * Segments;
+        for (int j = 1; j <= Segments; ++j) {
+            if (firstIndex + j > kMaxLiveSegments) {
+                return;
+            }
+            const double right = j * segmentAngle + offset;
+            const double left = (j - 1) * segmentAngle + offset;
+            const double phi = (right + left) * 0.5 * kPi / 180.0;
+            SegmentProp& segment = SegmentTable[static_cast<std::size_t>(firstIndex + j)];
+            segment.SectorNumber = j;
+            segment.SegmentRow = i;
+            segment.SegmentCenter = {TruncToInt(std::cos(phi) * mid),
+                                     TruncToInt(std::sin(phi) * mid)};
+            segment.LeftAngle = left;
+            segment.RightAngle = right;
+            segment.InnerRadius = inner;
+            segment.OuterRadius = outer;
+        }
+    }
+}
+
+void BowlModel::RecountRowTallies() {
+    RowTallies.clear();
+    const int last = LastLiveIndex();
+    for (int k = 0; k <= last; ++k) {
+        const SegmentProp& segment = SegmentTable[k];
+        ++RowTallies[segment.SegmentRow][segment.SegmentColorName];
+    }
+}
+
+void BowlModel::FillSegment(int k) {
+    if (!IsTableIndex(k)) {
+        return;
+    }
+    SegmentProp& segment = SegmentTable[k];
+    FillHistory.push_back({k, segment.SegmentColor});
+    segment.SegmentColor = FillColor;
+    segment.SegmentColorName = ColorNameOf(FillColor);
+}
+
+std::optional<int> BowlModel::UndoLastFill() {
+    if (FillHistory.empty()) {
+        return std::nullopt;
+    }
+    const FillHistoryEntry entry = FillHistory.back();
+    FillHistory.pop_back();
+    // A history read from elsewhere may name a record the table does not have;
+    // such an entry is dropped without touching anything.
+    if (!IsTableIndex(entry.SegmentIndex)) {
+        return std::nullopt;
+    }
+    SegmentProp& segment = SegmentTable[entry.SegmentIndex];
+    segment.SegmentColor = entry.OldColor;
+    segment.SegmentColorName = ColorNameOf(entry.OldColor);
+    return entry.SegmentIndex;
+}
+
+void BowlModel::ClearAllSegmentColors() {
+    const int last = LastLiveIndex();
+    for (int k = 0; k <= last; ++k) {
+        ResetSegmentColor(SegmentTable[k]);
+    }
+    FillHistory.clear();
+    RecountRowTallies();
+}
+
+}  // namespace corvane

@@ -48,6 +48,9 @@ public:
     float OuterSectorStartAngle = 0.0f;
     float OuterSectorEndAngle = 0.0f;
 
+    // True for an index that addresses a record of SegmentTable.
+    static bool IsTableIndex(int k) { return k >= 0 && k < kSegmentTableSize; }
+
     // Index of the last live record: Rows * Segments, never beyond the table
     // and never below 0.
     int LastLiveIndex() const;

@@ -1,0 +1,149 @@
+#include "ActiveSector.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+namespace corvane {
+namespace {
+
+BowlModel SymmetricModel(int segments, int sectors, int rows = 8) {
+    BowlModel model;
+    model.Segments = segments;
+    model.Rows = rows;
+    model.SymmetrySectors = sectors;
+    model.ComputeGeometry(96);
+    ComputeActiveSector(model);
+    return model;
+}
+
+std::vector<int> HistoryIndices(const BowlModel& model) {
+    std::vector<int> indices;
+    for (const FillHistoryEntry& entry : model.FillHistory) {
+        indices.push_back(entry.SegmentIndex);
+    }
+    return indices;
+}
+
+std::vector<int> Click(BowlModel& model, int k) {
+    model.FillSegment(k);
+    FillSymmetric(model, k);
+    return HistoryIndices(model);
+}
+
+struct SectorCase {
+    int segments, rows, sectors;
+    float start, end, outerStart, outerEnd;
+};
+
+TEST(ActiveSector, AnglesSitAroundTheTop) {
+    const std::vector<SectorCase> cases = {
+        {24, 8, 2, 180, 360, 172.5f, 352.5f}, {24, 8, 3, 210, 330, 202.5f, 322.5f},
+        {24, 8, 4, 225, 315, 217.5f, 307.5f}, {24, 8, 6, 240, 300, 232.5f, 292.5f},
+        {24, 8, 8, 240, 285, 232.5f, 277.5f}, {24, 8, 12, 255, 285, 247.5f, 277.5f},
+        {10, 8, 2, 216, 36, 198, 18},         {24, 7, 4, 225, 315, 225, 315},
+    };
+    for (const SectorCase& c : cases) {
+        const BowlModel model = SymmetricModel(c.segments, c.sectors, c.rows);
+        SCOPED_TRACE(testing::Message() << c.segments << "/" << c.rows << "/" << c.sectors);
+        EXPECT_FLOAT_EQ(model.SectorStartAngle, c.start);
+        EXPECT_FLOAT_EQ(model.SectorEndAngle, c.end);
+        EXPECT_FLOAT_EQ(model.OuterSectorStartAngle, c.outerStart);
+        EXPECT_FLOAT_EQ(model.OuterSectorEndAngle, c.outerEnd);
+    }
+}
+
+TEST(ActiveSector, UnusableCountsLeaveTheAnglesAlone) {
+    for (const auto& [segments, sectors] : std::vector<std::pair<int, int>>{{0, 4}, {24, 0}}) {
+        BowlModel model;
+        model.Segments = segments;
+        model.SymmetrySectors = sectors;
+        model.SectorStartAngle = 1.0f;
+        ComputeActiveSector(model);
+        EXPECT_EQ(model.SectorStartAngle, 1.0f);
+        EXPECT_TRUE(ComputeSectorOutline(model).endEdge.empty());
+    }
+}
+
+TEST(SymmetricFill, FourSectorsCopyAroundTheRowInOrder) {
+    BowlModel model = SymmetricModel(24, 4);
+    EXPECT_EQ(Click(model, 65), (std::vector<int>{65, 71, 53, 59}));
+    EXPECT_EQ(model.SegmentTable[53].SegmentColorName, "Walnut");
+
+    BowlModel outside = SymmetricModel(24, 4);
+    EXPECT_EQ(Click(outside, 63), (std::vector<int>{63}));
+}
+
+TEST(SymmetricFill, SectorWrappingPast360) {
+    BowlModel oddRow = SymmetricModel(10, 2);
+    EXPECT_EQ(Click(oddRow, 1), (std::vector<int>{1, 6}));
+    BowlModel evenRow = SymmetricModel(10, 2);
+    EXPECT_EQ(Click(evenRow, 20), (std::vector<int>{20, 15}));
+    EXPECT_FALSE(IsInActiveSector(evenRow, 3));
+    EXPECT_FALSE(IsInActiveSector(evenRow, 0));
+}
+
+TEST(SymmetricFill, StepIsTruncatedAfterSegmentsChange) {
+    BowlModel model = SymmetricModel(20, 3);  // 6 per sector
+    EXPECT_EQ(FillSymmetricCopies(model, 1), (std::vector<int>{7, 13}));
+
+    BowlModel few = SymmetricModel(3, 4);  // step 0: every copy is the clicked segment
+    EXPECT_EQ(FillSymmetricCopies(few, 2), (std::vector<int>{2, 2, 2}));
+    EXPECT_EQ(few.FillHistory.size(), 3u);
+
+    BowlModel off = SymmetricModel(24, 1);
+    EXPECT_TRUE(FillSymmetricCopies(off, 65).empty());
+}
+
+TEST(SymmetricFill, CopiesBeyondTheTableAreSkipped) {
+    BowlModel model = SymmetricModel(24, 4, 90);  // record 2047 is position 7 of row 86
+    EXPECT_EQ(FillSymmetricCopies(model, 2047), (std::vector<int>{2041}));
+}
+
+float Radius(const BowlModel& model, PointF p) {
+    return std::hypot(p.x - static_cast<float>(model.CenterX),
+                      p.y - static_cast<float>(model.CenterY));
+}
+
+TEST(SectorOutline, EdgesRunFromTheDiscToTheOuterCircle) {
+    BowlModel model = SymmetricModel(24, 4);
+    model.CenterX = 500;
+    model.CenterY = 400;
+    const SectorOutline outline = ComputeSectorOutline(model);
+    for (const auto* edge : {&outline.endEdge, &outline.startEdge}) {
+        ASSERT_EQ(edge->size(), 1u + 8u + 7u * 10u);
+        EXPECT_NEAR(Radius(model, edge->front()), 168.0f, 0.01f);
+        EXPECT_NEAR(Radius(model, edge->back()), 388.8f, 0.01f);
+    }
+    // The end edge leaves the disc at 315 degrees, up and to the right.
+    EXPECT_GT(outline.endEdge.front().x, 500.0f);
+    EXPECT_LT(outline.endEdge.front().y, 400.0f);
+    EXPECT_NEAR(outline.innerArc.radius, 168.0f, 0.01f);
+    EXPECT_NEAR(outline.outerArc.radius, 388.8f, 0.01f);
+    EXPECT_FLOAT_EQ(outline.innerArc.startAngle, 225.0f);
+    EXPECT_FLOAT_EQ(outline.outerArc.startAngle, 217.5f);
+    EXPECT_FLOAT_EQ(outline.outerArc.sweepAngle, 90.0f);
+}
+
+float DegreesAroundOrigin(PointF p) {
+    return std::atan2(p.y, p.x) * 180.0f / 3.14159265f + 360.0f;
+}
+
+TEST(SectorOutline, EdgesAlternateBetweenTheTwoRowOffsets) {
+    BowlModel model = SymmetricModel(24, 4);
+    const SectorOutline outline = ComputeSectorOutline(model);
+    // Each row adds its radial point and ten chord points along its outer circle.
+    const struct {
+        std::size_t index;
+        float degrees, radius;
+    } expected[] = {{11, 307.5f, 195.6f}, {22, 315.0f, 223.2f}, {78, 307.5f, 388.8f}};
+    for (const auto& e : expected) {
+        const PointF p = outline.endEdge[e.index];
+        EXPECT_NEAR(DegreesAroundOrigin(p), e.degrees, 0.01f) << e.index;
+        EXPECT_NEAR(Radius(model, p), e.radius, 0.01f) << e.index;
+    }
+}
+
+}  // namespace
+}  // namespace corvane

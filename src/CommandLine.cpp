@@ -60,8 +60,9 @@ void printError(const QString& text) {
 int exportImage(const QCommandLineParser& parser, const Options& options) {
     const std::optional<QSize> size = parseSize(parser.value(options.size));
     if (!size) {
-        printError(QStringLiteral("--size wants WIDTHxHEIGHT with each from 1 to 20000, got \"%1\".")
-                       .arg(parser.value(options.size)));
+        printError(
+            QStringLiteral("--size wants WIDTHxHEIGHT with each from 1 to 20000, got \"%1\".")
+                .arg(parser.value(options.size)));
         return 2;
     }
     const QString path = parser.value(options.exportImage);

@@ -1,3 +1,5 @@
 #include "CommandLine.h"
 
-int main(int argc, char** argv) { return corvane::RunCommandLine(argc, argv); }
+int main(int argc, char** argv) {
+    return corvane::RunCommandLine(argc, argv);
+}

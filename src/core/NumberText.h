@@ -18,9 +18,9 @@ std::optional<double> ParseLeadingDouble(std::string_view text);
 // atoi-like, saturating at the int range. Nothing when no digits begin the text.
 std::optional<int> ParseLeadingInt(std::string_view text);
 
-double StrToD(std::string_view text);      // 0 when there is no number
-int AtoI(std::string_view text);           // 0 when there are no digits
-Argb StrToUl16(std::string_view text);     // strtoul base 16, FFFFFFFF when too large
+double StrToD(std::string_view text);   // 0 when there is no number
+int AtoI(std::string_view text);        // 0 when there are no digits
+Argb StrToUl16(std::string_view text);  // strtoul base 16, FFFFFFFF when too large
 
 std::string FormatFixed2(double value);  // "%.2f"
 std::string FormatHex8(Argb value);      // "%08X"

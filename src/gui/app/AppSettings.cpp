@@ -9,7 +9,9 @@ AppSettings::AppSettings()
     settings_.beginGroup(QString::fromLatin1(kSettingsGroup));
 }
 
-AppSettings::~AppSettings() { settings_.endGroup(); }
+AppSettings::~AppSettings() {
+    settings_.endGroup();
+}
 
 QVariant AppSettings::value(const char* key, const QVariant& fallback) const {
     return settings_.value(QString::fromLatin1(key), fallback);

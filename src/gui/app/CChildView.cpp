@@ -17,7 +17,9 @@ CChildView::CChildView(BowlModel& model, QWidget* parent) : QWidget(parent), mod
     model_.ComputeGeometry(model_.PixelsPerInch);
 }
 
-void CChildView::repaintNow() { repaint(); }
+void CChildView::repaintNow() {
+    repaint();
+}
 
 void CChildView::invalidateTallies() {
     for (int i = 0; i < 3; ++i) {

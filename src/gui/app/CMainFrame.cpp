@@ -61,8 +61,7 @@ QLabel* makeIndicator(const QString& text) {
 
 }  // namespace
 
-CMainFrame::CMainFrame(BowlModel& model, const CommandTarget* applicationCommands,
-                       QWidget* parent)
+CMainFrame::CMainFrame(BowlModel& model, const CommandTarget* applicationCommands, QWidget* parent)
     : QMainWindow(parent), model_(model) {
     currentFrame = this;
     setObjectName(QStringLiteral("CMainFrame"));
@@ -92,7 +91,9 @@ CMainFrame::~CMainFrame() {
     }
 }
 
-CMainFrame* CMainFrame::current() { return currentFrame; }
+CMainFrame* CMainFrame::current() {
+    return currentFrame;
+}
 
 QAction* CMainFrame::makeCommandAction(int id, const QString& text, QObject* parent) {
     auto* action = new QAction(text, parent);
@@ -102,9 +103,13 @@ QAction* CMainFrame::makeCommandAction(int id, const QString& text, QObject* par
     return action;
 }
 
-bool CMainFrame::runCommand(int commandId) { return router_.dispatch(commandId); }
+bool CMainFrame::runCommand(int commandId) {
+    return router_.dispatch(commandId);
+}
 
-QAction* CMainFrame::menuAction(int commandId) const { return menuActions_.value(commandId); }
+QAction* CMainFrame::menuAction(int commandId) const {
+    return menuActions_.value(commandId);
+}
 
 void CMainFrame::updateCommandStates() {
     for (QAction* action : std::as_const(commandActions_)) {
@@ -141,8 +146,7 @@ void CMainFrame::buildMenuBar() {
             case MenuEntryKind::Item: {
                 QAction* action =
                     makeCommandAction(entry.id, QString::fromLatin1(entry.text), open.back());
-                action->setCheckable(router_.isChecked(entry.id) ||
-                                     entry.id == cmd::StatusBar ||
+                action->setCheckable(router_.isChecked(entry.id) || entry.id == cmd::StatusBar ||
                                      (entry.id >= cmd::LookFirst && entry.id <= cmd::LookLast));
                 open.back()->addAction(action);
                 menuActions_.insert(entry.id, action);
@@ -189,14 +193,14 @@ void CMainFrame::buildToolBar() {
                               {cmd::EditCopy, "Copy", QStringLiteral("edit-copy")},
                               {cmd::EditPaste, "Paste", QStringLiteral("edit-paste")}};
     for (const Button& button : buttons) {
-        QAction* action = makeCommandAction(button.id, QString::fromLatin1(button.text),
-                                            standardToolBar_);
+        QAction* action =
+            makeCommandAction(button.id, QString::fromLatin1(button.text), standardToolBar_);
         action->setIcon(ToolbarIcon(button.id));
         standardToolBar_->addAction(action);
     }
     standardToolBar_->addSeparator();
-    QAction* help =
-        makeCommandAction(cmd::HelpForCorvane, QStringLiteral("Help for Corvane"), standardToolBar_);
+    QAction* help = makeCommandAction(cmd::HelpForCorvane, QStringLiteral("Help for Corvane"),
+                                      standardToolBar_);
     help->setIcon(ToolbarIcon(cmd::HelpForCorvane));
     standardToolBar_->addAction(help);
 }

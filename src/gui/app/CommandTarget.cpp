@@ -2,7 +2,9 @@
 
 namespace corvane {
 
-void CommandTarget::add(int id, Handler handler) { handlers_[id] = std::move(handler); }
+void CommandTarget::add(int id, Handler handler) {
+    handlers_[id] = std::move(handler);
+}
 
 void CommandTarget::addRange(int firstId, int lastId, std::function<void(int)> handler) {
     for (int id = firstId; id <= lastId; ++id) {
@@ -18,7 +20,9 @@ void CommandTarget::setEnabled(int id, StateQuery isEnabled) {
     enabled_[id] = std::move(isEnabled);
 }
 
-bool CommandTarget::handles(int id) const { return handlers_.count(id) != 0; }
+bool CommandTarget::handles(int id) const {
+    return handlers_.count(id) != 0;
+}
 
 bool CommandTarget::run(int id) const {
     auto found = handlers_.find(id);

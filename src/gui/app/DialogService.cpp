@@ -20,7 +20,9 @@ DialogService& DialogService::instance() {
     return real;
 }
 
-void DialogService::install(DialogService* service) { installedService = service; }
+void DialogService::install(DialogService* service) {
+    installedService = service;
+}
 
 QString QtFilterFromBarNotation(const QString& filter) {
     const QStringList parts = filter.split(QLatin1Char('|'), Qt::SkipEmptyParts);

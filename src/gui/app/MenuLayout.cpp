@@ -8,53 +8,111 @@ namespace {
 
 using K = MenuEntryKind;
 
-MenuEntry menu(const char* text) { return {K::Menu, 0, text}; }
-MenuEntry submenu(const char* text) { return {K::Submenu, 0, text}; }
-MenuEntry end() { return {K::End, 0, nullptr}; }
-MenuEntry item(int id, const char* text) { return {K::Item, id, text}; }
-MenuEntry separator() { return {K::Separator, 0, nullptr}; }
+MenuEntry menu(const char* text) {
+    return {K::Menu, 0, text};
+}
+MenuEntry submenu(const char* text) {
+    return {K::Submenu, 0, text};
+}
+MenuEntry end() {
+    return {K::End, 0, nullptr};
+}
+MenuEntry item(int id, const char* text) {
+    return {K::Item, id, text};
+}
+MenuEntry separator() {
+    return {K::Separator, 0, nullptr};
+}
 
 std::vector<MenuEntry> buildLayout() {
     return {
-        menu("&File"), item(cmd::FileExit, "E&xit"), end(),
-
-        menu("Parameters"), separator(), item(cmd::ShowParametersBox, "Show Parameters Box"),
-        submenu("Segment Fill Color"), item(32803, "Ash"), item(32789, "BloodWood"),
-        item(32790, "Bubinga"), item(32791, "Cherry"), item(32792, "Mahogany"),
-        item(32793, "Maple"), item(32794, "Osage Orange"), item(32795, "Paduak"),
-        item(32796, "PurpleHeart"), item(32797, "Red Oak"), item(32798, "Sepele"),
-        item(32799, "Teak"), item(32800, "Walnut"), item(32801, "White Oak"),
-        item(32802, "YellowWood"), item(cmd::ChooseCustomColor, "Choose Custom Color"), end(),
+        menu("&File"),
+        item(cmd::FileExit, "E&xit"),
         end(),
 
-        menu("Undo"), item(cmd::UndoLastFill, "Undo Last Fill"),
-        item(cmd::UndoLast5, "Undo Last 5 Fills"), item(cmd::UndoLast10, "Undo Last 10 Fills"),
-        item(cmd::UndoLast20, "Undo Last 20 Fills"), item(cmd::UndoLast100, "Undo Last 100 Fils"),
-        item(cmd::ClearAllSegmentColors, "Clear All Segment Colors"), end(),
+        menu("Parameters"),
+        separator(),
+        item(cmd::ShowParametersBox, "Show Parameters Box"),
+        submenu("Segment Fill Color"),
+        item(32803, "Ash"),
+        item(32789, "BloodWood"),
+        item(32790, "Bubinga"),
+        item(32791, "Cherry"),
+        item(32792, "Mahogany"),
+        item(32793, "Maple"),
+        item(32794, "Osage Orange"),
+        item(32795, "Paduak"),
+        item(32796, "PurpleHeart"),
+        item(32797, "Red Oak"),
+        item(32798, "Sepele"),
+        item(32799, "Teak"),
+        item(32800, "Walnut"),
+        item(32801, "White Oak"),
+        item(32802, "YellowWood"),
+        item(cmd::ChooseCustomColor, "Choose Custom Color"),
+        end(),
+        end(),
 
-        menu("Symmetry Mode"), item(cmd::EnterSymmetryMode, "Enter Symmetry Mode"),
-        item(cmd::ExitSymmetryMode, "Exit Symmetry Mode"), end(),
+        menu("Undo"),
+        item(cmd::UndoLastFill, "Undo Last Fill"),
+        item(cmd::UndoLast5, "Undo Last 5 Fills"),
+        item(cmd::UndoLast10, "Undo Last 10 Fills"),
+        item(cmd::UndoLast20, "Undo Last 20 Fills"),
+        item(cmd::UndoLast100, "Undo Last 100 Fils"),
+        item(cmd::ClearAllSegmentColors, "Clear All Segment Colors"),
+        end(),
 
-        menu("Print"), item(cmd::Print, "Print"), submenu("Scale Printout"),
-        item(cmd::Scale90, "90%"), item(cmd::Scale95, "95%"), item(cmd::Scale100, "100%"),
-        item(cmd::Scale105, "105%"), item(cmd::Scale110, "110%"), item(cmd::Scale150, "150%"),
-        item(cmd::Scale200, "200%"), end(), end(),
+        menu("Symmetry Mode"),
+        item(cmd::EnterSymmetryMode, "Enter Symmetry Mode"),
+        item(cmd::ExitSymmetryMode, "Exit Symmetry Mode"),
+        end(),
 
-        menu("Save/Open"), item(cmd::SaveCsv, "Save as CSV (for Excel) File (can be recalled)"),
+        menu("Print"),
+        item(cmd::Print, "Print"),
+        submenu("Scale Printout"),
+        item(cmd::Scale90, "90%"),
+        item(cmd::Scale95, "95%"),
+        item(cmd::Scale100, "100%"),
+        item(cmd::Scale105, "105%"),
+        item(cmd::Scale110, "110%"),
+        item(cmd::Scale150, "150%"),
+        item(cmd::Scale200, "200%"),
+        end(),
+        end(),
+
+        menu("Save/Open"),
+        item(cmd::SaveCsv, "Save as CSV (for Excel) File (can be recalled)"),
         item(cmd::OpenCsv, "Open Exisiting CSV File from Corvane"),
-        item(cmd::SaveJpg, "Save as JPG"), item(cmd::SavePng, "Save as PNG"),
-        item(cmd::SaveBmp, "Save As BMP"), end(),
+        item(cmd::SaveJpg, "Save as JPG"),
+        item(cmd::SavePng, "Save as PNG"),
+        item(cmd::SaveBmp, "Save As BMP"),
+        end(),
 
-        menu("&View"), submenu("&Toolbars and Docking Windows"),
-        {K::ToolbarList, cmd::ToolbarsAndDocking, nullptr}, item(cmd::Customize, "Customize..."),
-        end(), item(cmd::StatusBar, "&Status Bar"), submenu("&Application Look"),
-        item(205, "Windows &2000"), item(206, "Office &XP"), item(207, "&Windows XP"),
-        item(208, "Office 200&3"), item(209, "Visual Studio 200&5"),
-        item(210, "Visual Studio 200&8"), submenu("Office 200&7"), item(215, "&Blue Style"),
-        item(216, "B&lack Style"), item(217, "&Silver Style"), item(218, "&Aqua Style"), end(),
-        end(), end(),
+        menu("&View"),
+        submenu("&Toolbars and Docking Windows"),
+        {K::ToolbarList, cmd::ToolbarsAndDocking, nullptr},
+        item(cmd::Customize, "Customize..."),
+        end(),
+        item(cmd::StatusBar, "&Status Bar"),
+        submenu("&Application Look"),
+        item(205, "Windows &2000"),
+        item(206, "Office &XP"),
+        item(207, "&Windows XP"),
+        item(208, "Office 200&3"),
+        item(209, "Visual Studio 200&5"),
+        item(210, "Visual Studio 200&8"),
+        submenu("Office 200&7"),
+        item(215, "&Blue Style"),
+        item(216, "B&lack Style"),
+        item(217, "&Silver Style"),
+        item(218, "&Aqua Style"),
+        end(),
+        end(),
+        end(),
 
-        menu("&Help"), item(cmd::HelpForCorvane, "Help for Corvane"), end(),
+        menu("&Help"),
+        item(cmd::HelpForCorvane, "Help for Corvane"),
+        end(),
     };
 }
 

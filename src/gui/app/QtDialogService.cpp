@@ -59,7 +59,9 @@ void QtDialogService::showMessage(QWidget* parent, const QString& text) {
     box.exec();
 }
 
-int QtDialogService::runDialog(QDialog& dialog) { return dialog.exec(); }
+int QtDialogService::runDialog(QDialog& dialog) {
+    return dialog.exec();
+}
 
 bool QtDialogService::choosePrinter(QPrinter& printer, QWidget* owner) {
     QPrintDialog dialog(&printer, owner);

@@ -9,7 +9,9 @@ QPointer<QLabel>& StatusPane::pane() {
     return current;
 }
 
-void StatusPane::attach(QLabel* label) { pane() = label; }
+void StatusPane::attach(QLabel* label) {
+    pane() = label;
+}
 
 void StatusPane::setText(const QString& text) {
     if (QLabel* label = pane()) {

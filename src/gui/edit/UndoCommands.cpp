@@ -26,7 +26,8 @@ void UndoCommands::undoLastFill() {
     }
     ShowFillStatus(model);
     model.RecountRowTallies();
-    const IntRect area = *restored == 0 ? CenterDiscRect(model) : SegmentUpdateRect(model, *restored);
+    const IntRect area =
+        *restored == 0 ? CenterDiscRect(model) : SegmentUpdateRect(model, *restored);
     view_.update(QRect(area.left, area.top, area.right - area.left, area.bottom - area.top));
     view_.invalidateTallies();
     view_.repaintNow();

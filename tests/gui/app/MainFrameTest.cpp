@@ -110,8 +110,8 @@ private slots:
         for (QAction* action : toolBar->actions()) {
             ids << (action->isSeparator() ? 0 : action->data().toInt());
         }
-        QCOMPARE(ids.mid(0, 5), (QList<int>{cmd::EditCut, cmd::EditCopy, cmd::EditPaste, 0,
-                                            cmd::HelpForCorvane}));
+        QCOMPARE(ids.mid(0, 5),
+                 (QList<int>{cmd::EditCut, cmd::EditCopy, cmd::EditPaste, 0, cmd::HelpForCorvane}));
         for (int i = 0; i < 3; ++i) {
             QVERIFY(!toolBar->actions()[i]->isEnabled());
         }

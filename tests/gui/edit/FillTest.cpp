@@ -25,7 +25,9 @@ constexpr Argb kWalnutColor = 0xFF8B4513u;
 constexpr Argb kMapleColor = 0xFFEFDDD4u;
 constexpr Argb kTeakColor = 0xFFC19A6Bu;
 
-int indexOf(int row, int position) { return (row - 1) * 24 + position; }
+int indexOf(int row, int position) {
+    return (row - 1) * 24 + position;
+}
 }  // namespace
 
 class FillTest : public QObject {

@@ -4,9 +4,13 @@
 
 namespace corvane::test {
 
-ScriptedDialogs::ScriptedDialogs() { DialogService::install(this); }
+ScriptedDialogs::ScriptedDialogs() {
+    DialogService::install(this);
+}
 
-ScriptedDialogs::~ScriptedDialogs() { DialogService::install(nullptr); }
+ScriptedDialogs::~ScriptedDialogs() {
+    DialogService::install(nullptr);
+}
 
 QString ScriptedDialogs::chooseFile(QWidget*, const FileDialogRequest& request) {
     fileRequests.append(request);
@@ -30,7 +34,9 @@ std::optional<QColor> ScriptedDialogs::chooseColor(QWidget*) {
     return answer;
 }
 
-void ScriptedDialogs::showMessage(QWidget*, const QString& text) { messages.append(text); }
+void ScriptedDialogs::showMessage(QWidget*, const QString& text) {
+    messages.append(text);
+}
 
 int ScriptedDialogs::runDialog(QDialog& dialog) {
     dialogTitles.append(dialog.windowTitle());

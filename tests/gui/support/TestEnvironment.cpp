@@ -17,8 +17,12 @@ TestEnvironment::TestEnvironment() {
     resetModel();
 }
 
-QString TestEnvironment::tempPath(const QString& name) const { return dir_.filePath(name); }
+QString TestEnvironment::tempPath(const QString& name) const {
+    return dir_.filePath(name);
+}
 
-void TestEnvironment::resetModel() { BowlModel::instance() = BowlModel(); }
+void TestEnvironment::resetModel() {
+    BowlModel::instance() = BowlModel();
+}
 
 }  // namespace corvane::test

@@ -12,7 +12,9 @@ QPoint SegmentPoint(const BowlModel& model, int k) {
     return QPoint(model.CenterX + segment.SegmentCenter.x, model.CenterY + segment.SegmentCenter.y);
 }
 
-Argb ShownColor(const QImage& image, QPoint point) { return image.pixel(point) | 0xFF000000u; }
+Argb ShownColor(const QImage& image, QPoint point) {
+    return image.pixel(point) | 0xFF000000u;
+}
 
 bool HasDarkPixel(const QImage& image, const QRect& rect, int threshold) {
     for (int y = rect.top(); y <= rect.bottom(); ++y) {

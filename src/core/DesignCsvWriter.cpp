@@ -1,3 +1,124 @@
 #include "DesignCsvWriter.h"
 
-namespace corvane {}  // namespace corvane
+#include "NumberText.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <ctime>
+#include <vector>
+
+namespace corvane {
+
+namespace {
+
+constexpr const char* kLineEnd = "\r\n";
+constexpr const char* kColumnHeader =
+    "InnerRadius,OuterRadius,LeftAngle,RightAngle,SectorNumber,SegmentCenter,SegmentColor,"
+    "OldColor,SegmentColorName,SegmentRow,FillOrder";
+
+// What the file keeps of the history for one record: its last fill.
+struct LastFill {
+    int position = 0;  // 1-based place in the history, 0 for none
+    Argb oldColor = 0;
+};
+
+// Index of the last record written, or -1 when the design has no records to
+// write. A product beyond the table stops at the table's end so that nothing
+// outside it is ever read.
+int LastWrittenIndex(const BowlModel& model) {
+    const std::int64_t last = std::int64_t{model.Rows} * model.Segments;
+    if (last < 0) {
+        return -1;
+    }
+    return static_cast<int>(std::min<std::int64_t>(last, kMaxLiveSegments));
+}
+
+std::vector<LastFill> LastFillsUpTo(const std::vector<FillHistoryEntry>& history, int last) {
+    std::vector<LastFill> fills(static_cast<std::size_t>(last + 1));
+    int position = 0;
+    for (const FillHistoryEntry& entry : history) {
+        ++position;
+        if (entry.SegmentIndex >= 0 && entry.SegmentIndex <= last) {
+            fills[static_cast<std::size_t>(entry.SegmentIndex)] = {position, entry.OldColor};
+        }
+    }
+    return fills;
+}
+
+void AppendHeader(std::string& out, const BowlModel& model, const std::string& date) {
+    out += "Corvane CSV File,Created: " + date + kLineEnd;
+    out += "ID," + FormatFixed2(model.ID) + kLineEnd;
+    out += "OD," + FormatFixed2(model.OD) + kLineEnd;
+    out += "Rows," + std::to_string(model.Rows) + kLineEnd;
+    out += "Segments," + std::to_string(model.Segments) + kLineEnd;
+    out += std::string("SegmentProp Start,") + kLineEnd;
+    out += std::string(kColumnHeader) + kLineEnd;
+}
+
+void AppendSegmentRow(std::string& out, const SegmentProp& segment, const LastFill& fill) {
+    out += FormatFixed2(segment.InnerRadius);
+    out += ',';
+    out += FormatFixed2(segment.OuterRadius);
+    out += ',';
+    out += FormatFixed2(segment.LeftAngle);
+    out += ',';
+    out += FormatFixed2(segment.RightAngle);
+    out += ',';
+    out += std::to_string(segment.SectorNumber);
+    out += ',';
+    out += std::to_string(segment.SegmentCenter.x);
+    out += ';';
+    out += std::to_string(segment.SegmentCenter.y);
+    out += ',';
+    out += FormatHex8(segment.SegmentColor);
+    out += ',';
+    out += FormatHex8(fill.oldColor);
+    out += ',';
+    out += segment.SegmentColorName;
+    out += ',';
+    out += std::to_string(segment.SegmentRow);
+    out += ',';
+    out += std::to_string(fill.position);
+    out += kLineEnd;
+}
+
+// The reentrant form, so that no other caller's static tm is overwritten.
+bool ToLocalTime(std::time_t time, std::tm& local) {
+#ifdef _WIN32
+    return localtime_s(&local, &time) == 0;
+#else
+    return localtime_r(&time, &local) != nullptr;
+#endif
+}
+
+}  // namespace
+
+std::string WriteDesignCsv(const BowlModel& model, const std::string& date) {
+    const int last = LastWrittenIndex(model);
+    std::string out;
+    // A segment row is rarely longer than 80 bytes; reserving avoids regrowth.
+    out.reserve(512 + static_cast<std::size_t>(last + 1) * 80);
+    AppendHeader(out, model, date);
+    if (last < 0) {
+        return out;
+    }
+    const std::vector<LastFill> fills = LastFillsUpTo(model.FillHistory, last);
+    for (int k = 0; k <= last; ++k) {
+        AppendSegmentRow(out, model.SegmentTable[static_cast<std::size_t>(k)],
+                         fills[static_cast<std::size_t>(k)]);
+    }
+    return out;
+}
+
+std::string LocalDateText() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    if (now == static_cast<std::time_t>(-1) || !ToLocalTime(now, local)) {
+        return {};
+    }
+    char buffer[128];
+    const std::size_t length = std::strftime(buffer, sizeof buffer, "%Y-%m-%d", &local);
+    return std::string(buffer, length);
+}
+
+}  // namespace corvane

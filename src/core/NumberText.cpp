@@ -1,3 +1,222 @@
 #include "NumberText.h"
 
-namespace corvane {}  // namespace corvane
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <system_error>
+
+namespace corvane {
+
+namespace {
+
+// The "C" locale's isspace, so that no user locale can widen the set.
+bool IsCSpace(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
+bool IsDecimalDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+int HexDigitValue(char c) {
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    return -1;
+}
+
+std::string_view SkipCSpace(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && IsCSpace(text[i])) {
+        ++i;
+    }
+    return text.substr(i);
+}
+
+// Consumes one leading '+' or '-'; returns true for '-'.
+bool TakeSign(std::string_view& text) {
+    if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
+        const bool negative = text[0] == '-';
+        text.remove_prefix(1);
+        return negative;
+    }
+    return false;
+}
+
+// A "0x" prefix counts only when a hexadecimal mantissa follows it; otherwise
+// the number is the lone "0" and the 'x' is where reading stops.
+bool HasHexFloatPrefix(std::string_view text) {
+    if (text.size() < 3 || text[0] != '0' || (text[1] != 'x' && text[1] != 'X')) {
+        return false;
+    }
+    if (HexDigitValue(text[2]) >= 0) {
+        return true;
+    }
+    return text[2] == '.' && text.size() > 3 && HexDigitValue(text[3]) >= 0;
+}
+
+// Rough power of the radix of a mantissa plus its exponent part: positive
+// means the magnitude is large, so an out-of-range result was an overflow
+// rather than an underflow. Hexadecimal digits count four binary places and
+// their exponent (after 'p') is binary.
+bool NumberTextIsLarge(std::string_view text, bool hex) {
+    const int placesPerDigit = hex ? 4 : 1;
+    std::int64_t magnitude = 0;
+    bool seenNonZero = false;
+    bool afterPoint = false;
+    std::size_t i = 0;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        const int digit = hex ? HexDigitValue(c) : (IsDecimalDigit(c) ? c - '0' : -1);
+        if (c == '.' && !afterPoint) {
+            afterPoint = true;
+            continue;
+        }
+        if (digit < 0) {
+            break;
+        }
+        seenNonZero = seenNonZero || digit != 0;
+        if (seenNonZero && !afterPoint) {
+            magnitude += placesPerDigit;
+        } else if (!seenNonZero && afterPoint) {
+            magnitude -= placesPerDigit;
+        }
+    }
+    const char exponentMark = hex ? 'p' : 'e';
+    if (i < text.size() && (text[i] | 0x20) == exponentMark) {
+        std::string_view exponent = text.substr(i + 1);
+        const bool negative = TakeSign(exponent);
+        std::int64_t value = 0;
+        for (char c : exponent) {
+            if (!IsDecimalDigit(c)) {
+                break;
+            }
+            value = std::min<std::int64_t>(value * 10 + (c - '0'), 1'000'000'000);
+        }
+        magnitude += negative ? -value : value;
+    }
+    return magnitude > 0;
+}
+
+std::optional<double> ParseUnsignedDouble(std::string_view text) {
+    // from_chars takes its own '-', which the text after our sign must not have.
+    if (text.empty() || text[0] == '-' || text[0] == '+') {
+        return std::nullopt;
+    }
+    const bool hex = HasHexFloatPrefix(text);
+    const std::string_view body = hex ? text.substr(2) : text;
+    const auto format = hex ? std::chars_format::hex : std::chars_format::general;
+    double value = 0.0;
+    const auto result = std::from_chars(body.data(), body.data() + body.size(), value, format);
+    if (result.ec == std::errc::result_out_of_range) {
+        return NumberTextIsLarge(body, hex) ? HUGE_VAL : 0.0;
+    }
+    if (result.ec != std::errc()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+}  // namespace
+
+std::optional<double> ParseLeadingDouble(std::string_view text) {
+    text = SkipCSpace(text);
+    const bool negative = TakeSign(text);
+    const std::optional<double> magnitude = ParseUnsignedDouble(text);
+    if (!magnitude) {
+        return std::nullopt;
+    }
+    return negative ? -*magnitude : *magnitude;
+}
+
+std::optional<int> ParseLeadingInt(std::string_view text) {
+    text = SkipCSpace(text);
+    const bool negative = TakeSign(text);
+    if (text.empty() || !IsDecimalDigit(text[0])) {
+        return std::nullopt;
+    }
+    // Accumulate toward the sign so that INT_MIN itself is representable.
+    constexpr std::int64_t kLimit = std::int64_t{std::numeric_limits<int>::max()} + 1;
+    std::int64_t magnitude = 0;
+    for (char c : text) {
+        if (!IsDecimalDigit(c)) {
+            break;
+        }
+        magnitude = std::min(magnitude * 10 + (c - '0'), kLimit);
+    }
+    const std::int64_t value = negative ? -magnitude : magnitude;
+    return static_cast<int>(std::clamp<std::int64_t>(value, std::numeric_limits<int>::min(),
+                                                     std::numeric_limits<int>::max()));
+}
+
+double StrToD(std::string_view text) {
+    return ParseLeadingDouble(text).value_or(0.0);
+}
+
+int AtoI(std::string_view text) {
+    return ParseLeadingInt(text).value_or(0);
+}
+
+Argb StrToUl16(std::string_view text) {
+    text = SkipCSpace(text);
+    const bool negative = TakeSign(text);
+    if (text.size() >= 3 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X') &&
+        HexDigitValue(text[2]) >= 0) {
+        text.remove_prefix(2);
+    }
+    constexpr std::uint64_t kMax = std::numeric_limits<Argb>::max();
+    std::uint64_t value = 0;
+    bool overflow = false;
+    for (char c : text) {
+        const int digit = HexDigitValue(c);
+        if (digit < 0) {
+            break;
+        }
+        value = value * 16 + static_cast<std::uint64_t>(digit);
+        if (value > kMax) {
+            overflow = true;
+            value = kMax;
+        }
+    }
+    if (overflow) {
+        return static_cast<Argb>(kMax);
+    }
+    // strtoul negates in the unsigned type, that is modulo 2^32.
+    const Argb magnitude = static_cast<Argb>(value);
+    return negative ? static_cast<Argb>(0u - magnitude) : magnitude;
+}
+
+std::string FormatFixed2(double value) {
+    // Enough for the 309 integer digits of the largest double, sign, point and decimals.
+    char buffer[400];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2);
+    return std::string(buffer, result.ptr);
+}
+
+std::string FormatHex8(Argb value) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string text(8, '0');
+    for (int i = 7; i >= 0; --i) {
+        text[static_cast<std::size_t>(i)] = kDigits[value & 0xFu];
+        value >>= 4;
+    }
+    return text;
+}
+
+std::string FormatG15(double value) {
+    char buffer[64];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    return std::string(buffer, result.ptr);
+}
+
+}  // namespace corvane

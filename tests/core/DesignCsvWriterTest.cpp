@@ -1,0 +1,166 @@
+#include "DesignCsvWriter.h"
+
+#include "DesignFileTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <regex>
+#include <string>
+#include <vector>
+
+namespace corvane {
+namespace {
+
+using testing::JoinLines;
+using testing::MakeModel;
+using testing::ReadDataFile;
+using testing::SplitLines;
+
+constexpr Argb kWalnut = 0xFF8B4513u;
+constexpr Argb kMaple = 0xFFEFDDD4u;
+constexpr Argb kTeak = 0xFFC19A6Bu;
+
+void FillWith(BowlModel& model, Argb color, int k) {
+    model.FillColor = color;
+    model.FillSegment(k);
+}
+
+// The last two columns of record k's row: OldColor ... FillOrder.
+struct FillColumns {
+    std::string oldColor;
+    std::string fillOrder;
+};
+
+FillColumns FillColumnsOf(const std::vector<std::string>& lines, int k) {
+    static const std::regex row(
+        R"(^[^,]*,[^,]*,[^,]*,[^,]*,[^,]*,[^,]*,[^,]*,([^,]*),[^,]*,[^,]*,([^,]*)$)");
+    std::smatch match;
+    const std::string& line = lines.at(7 + static_cast<std::size_t>(k));
+    EXPECT_TRUE(std::regex_match(line, match, row)) << line;
+    return {match[1], match[2]};
+}
+
+TEST(DesignCsvWriterTest, WritesTheSampleDesignByteForByte) {
+    BowlModel model;
+    FillWith(model, kWalnut, 0);
+    const std::string expectedStart = JoinLines({
+        "Corvane CSV File,Created: 2026-12-08",
+        "ID,3.50",
+        "OD,8.10",
+        "Rows,8",
+        "Segments,24",
+        "SegmentProp Start,",
+        "InnerRadius,OuterRadius,LeftAngle,RightAngle,SectorNumber,SegmentCenter,SegmentColor,"
+        "OldColor,SegmentColorName,SegmentRow,FillOrder",
+        "0.00,168.00,0.00,360.00,0,0;0,FF8B4513,FFFFFFFF,Walnut,0,1",
+    });
+    const std::string file = WriteDesignCsv(model, "2026-12-08");
+    EXPECT_EQ(file.substr(0, expectedStart.size()), expectedStart);
+}
+
+TEST(DesignCsvWriterTest, DefaultDesignHasSevenLinesAndOneRowPerRecord) {
+    const BowlModel model;
+    const std::string file = WriteDesignCsv(model, "");
+    ASSERT_TRUE(file.ends_with("\r\n"));
+    const std::vector<std::string> lines = SplitLines(file);
+    ASSERT_EQ(lines.size(), 7u + 193u);
+    EXPECT_EQ(lines[0], "Corvane CSV File,Created: ");
+    EXPECT_EQ(lines[7], "0.00,168.00,0.00,360.00,0,0;0,FFFFFFFF,00000000,blank,0,0");
+    for (int k = 1; k <= 192; ++k) {
+        const std::string tail =
+            ",FFFFFFFF,00000000,blank," + std::to_string((k - 1) / 24 + 1) + ",0";
+        EXPECT_TRUE(lines[7 + k].ends_with(tail)) << lines[7 + k];
+    }
+    EXPECT_EQ(lines[8], "168.00,195.60,0.00,15.00,1,180;23,FFFFFFFF,00000000,blank,1,0");
+    EXPECT_EQ(lines[199], "361.20,388.80,352.50,367.50,24,375;0,FFFFFFFF,00000000,blank,8,0");
+    EXPECT_EQ(std::count(file.begin(), file.end(), '\n'), 200);
+    EXPECT_EQ(std::count(file.begin(), file.end(), '\r'), 200);
+}
+
+TEST(DesignCsvWriterTest, MatchesAFileComputedIndependently) {
+    BowlModel model;
+    FillWith(model, kWalnut, 0);
+    FillWith(model, kMaple, 30);
+    FillWith(model, kTeak, 100);
+    FillWith(model, kTeak, 30);
+    EXPECT_EQ(WriteDesignCsv(model, "2026-12-08"), ReadDataFile("default-design-filled.csv"));
+}
+
+TEST(DesignCsvWriterTest, KeepsTheLastFillOfEachRecord) {
+    BowlModel model;
+    model.FillHistory = {{5, 0xFFFFFFFFu}, {7, 0xFFFFFFFFu}, {5, kWalnut}};
+    const std::vector<std::string> lines = SplitLines(WriteDesignCsv(model, ""));
+    for (int k = 0; k <= 192; ++k) {
+        const FillColumns columns = FillColumnsOf(lines, k);
+        if (k == 5) {
+            EXPECT_EQ(columns.oldColor, "FF8B4513");
+            EXPECT_EQ(columns.fillOrder, "3");
+        } else if (k == 7) {
+            EXPECT_EQ(columns.oldColor, "FFFFFFFF");
+            EXPECT_EQ(columns.fillOrder, "2");
+        } else {
+            EXPECT_EQ(columns.oldColor, "00000000") << k;
+            EXPECT_EQ(columns.fillOrder, "0") << k;
+        }
+    }
+}
+
+TEST(DesignCsvWriterTest, SegmentFilledThreeTimesGivesItsThirdFill) {
+    BowlModel model;
+    FillWith(model, kMaple, 12);
+    FillWith(model, kWalnut, 40);
+    FillWith(model, kTeak, 12);
+    FillWith(model, kMaple, 41);
+    FillWith(model, kWalnut, 12);
+    const std::vector<std::string> lines = SplitLines(WriteDesignCsv(model, ""));
+    EXPECT_EQ(FillColumnsOf(lines, 12).oldColor, "FFC19A6B");
+    EXPECT_EQ(FillColumnsOf(lines, 12).fillOrder, "5");
+    EXPECT_TRUE(lines[7 + 12].find(",FF8B4513,FFC19A6B,Walnut,1,5") != std::string::npos);
+}
+
+TEST(DesignCsvWriterTest, HistoryBeyondTheLiveRecordsLeavesGapsInFillOrder) {
+    BowlModel model;
+    FillWith(model, kMaple, 3);
+    FillWith(model, kWalnut, 180);
+    FillWith(model, kTeak, 20);
+    model.Rows = 2;
+    const std::vector<std::string> lines = SplitLines(WriteDesignCsv(model, ""));
+    ASSERT_EQ(lines.size(), 7u + 49u);
+    EXPECT_EQ(FillColumnsOf(lines, 3).fillOrder, "1");
+    EXPECT_EQ(FillColumnsOf(lines, 20).fillOrder, "3");
+}
+
+TEST(DesignCsvWriterTest, RowCountFollowsRowsTimesSegmentsWithinTheTable) {
+    struct Case {
+        int rows;
+        int segments;
+        std::size_t segmentRows;
+    };
+    const Case cases[] = {
+        {0, 24, 1},      {8, 0, 1},        {-1, 24, 0},          {3, -2, 0},         {23, 89, 2048},
+        {1, 2047, 2048}, {100, 100, 2048}, {65536, 65536, 2048}, {-65536, 65536, 0},
+    };
+    for (const Case& c : cases) {
+        BowlModel model;
+        model.Rows = c.rows;
+        model.Segments = c.segments;
+        const std::vector<std::string> lines = SplitLines(WriteDesignCsv(model, ""));
+        EXPECT_EQ(lines.size(), 7 + c.segmentRows) << c.rows << " x " << c.segments;
+        EXPECT_EQ(lines[3], "Rows," + std::to_string(c.rows));
+    }
+}
+
+TEST(DesignCsvWriterTest, NamesAreWrittenAsTheirBytes) {
+    BowlModel model;
+    model.SegmentTable[2].SegmentColorName = "Bubinga \xE9\xA0\xFF \x85";
+    const std::vector<std::string> lines = SplitLines(WriteDesignCsv(model, ""));
+    EXPECT_TRUE(lines[7 + 2].ends_with(",Bubinga \xE9\xA0\xFF \x85,1,0"));
+}
+
+TEST(DesignCsvWriterTest, LocalDateHasTheIsoForm) {
+    EXPECT_TRUE(std::regex_match(LocalDateText(), std::regex(R"(\d{4}-\d{2}-\d{2})")));
+}
+
+}  // namespace
+}  // namespace corvane

@@ -1,0 +1,53 @@
+// Time to save and to open the largest design the table holds: 23 rows of
+// 89 segments, every segment filled.
+
+#include "BowlModel.h"
+#include "DesignCsvReader.h"
+#include "DesignCsvWriter.h"
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+namespace {
+
+using corvane::BowlModel;
+
+BowlModel LargestFilledDesign() {
+    BowlModel model;
+    model.Rows = 23;
+    model.Segments = 89;
+    model.ComputeGeometry(model.PixelsPerInch);
+    const corvane::Argb woods[] = {0xFF8B4513u, 0xFFEFDDD4u, 0xFFC19A6Bu};
+    for (int k = 0; k <= model.LastLiveIndex(); ++k) {
+        model.FillColor = woods[k % 3];
+        model.FillSegment(k);
+    }
+    model.RecountRowTallies();
+    return model;
+}
+
+void BM_WriteLargestDesign(benchmark::State& state) {
+    const BowlModel model = LargestFilledDesign();
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        const std::string file = corvane::WriteDesignCsv(model, "2026-12-08");
+        bytes = file.size();
+        benchmark::DoNotOptimize(file.data());
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes));
+}
+BENCHMARK(BM_WriteLargestDesign);
+
+void BM_ReadLargestDesign(benchmark::State& state) {
+    const std::string file = corvane::WriteDesignCsv(LargestFilledDesign(), "2026-12-08");
+    BowlModel model;
+    for (auto _ : state) {
+        const corvane::ReadResult result = corvane::ReadDesignCsv(file, model);
+        benchmark::DoNotOptimize(result.ok);
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * file.size()));
+}
+BENCHMARK(BM_ReadLargestDesign);
+
+}  // namespace

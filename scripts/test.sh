@@ -8,4 +8,6 @@ cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCORVANE_SANITIZE=ON
 cmake --build build-test -j"$(nproc)"
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=0}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
+# The design file reader is fuzzed for a fixed, short time on every run.
+fuzz/run-fuzzer.sh "${CORVANE_FUZZ_SECONDS:-30}"
 ctest --test-dir build-test --output-on-failure -j"$(nproc)"

@@ -2,7 +2,11 @@
 
 #include "AppTexts.h"
 #include "BowlModel.h"
+#include "CChildView.h"
 #include "CCorvane07App.h"
+#include "CMainFrame.h"
+#include "DesignFile.h"
+#include "DesignFileCommands.h"
 #include "DesignRenderer.h"
 #include "ImageFile.h"
 
@@ -57,6 +61,28 @@ void printError(const QString& text) {
     std::fprintf(stderr, "corvane: %s\n", text.toLocal8Bit().constData());
 }
 
+// The design file named on the command line, if any.
+QString designArgument(const QCommandLineParser& parser) {
+    const QStringList positional = parser.positionalArguments();
+    return positional.isEmpty() ? QString() : positional.constFirst();
+}
+
+// A headless job starts from the default design at 96 pixels per inch, or
+// from the design file given; false (with a message) when that cannot be read.
+bool loadHeadlessDesign(const QCommandLineParser& parser, BowlModel& model) {
+    model.PixelsPerInch = 96;
+    model.ComputeGeometry(model.PixelsPerInch);
+    const QString path = designArgument(parser);
+    if (path.isEmpty()) {
+        return true;
+    }
+    const DesignFile::Result result = DesignFile::open(path, model);
+    if (!result.ok) {
+        printError(QStringLiteral("%1: %2").arg(path, result.message));
+    }
+    return result.ok;
+}
+
 int exportImage(const QCommandLineParser& parser, const Options& options) {
     const std::optional<QSize> size = parseSize(parser.value(options.size));
     if (!size) {
@@ -73,8 +99,9 @@ int exportImage(const QCommandLineParser& parser, const Options& options) {
         return 2;
     }
     BowlModel model;
-    model.PixelsPerInch = 96;
-    model.ComputeGeometry(model.PixelsPerInch);
+    if (!loadHeadlessDesign(parser, model)) {
+        return 1;
+    }
     const QImage image = DesignRenderer::render(model, *size);
     QString error;
     if (!SaveImageAtomically(image, path, format, &error)) {
@@ -102,6 +129,9 @@ int RunCommandLine(int argc, char** argv) {
     Options options;
     parser.addOption(options.exportImage);
     parser.addOption(options.size);
+    parser.addPositionalArgument(QStringLiteral("design"),
+                                 QStringLiteral("A design CSV file to start with."),
+                                 QStringLiteral("[DESIGN.csv]"));
     parser.process(application);
 
     if (parser.isSet(options.exportImage)) {
@@ -110,6 +140,10 @@ int RunCommandLine(int argc, char** argv) {
     CCorvane07App app(BowlModel::instance());
     if (!app.InitInstance()) {
         return 1;
+    }
+    const QString design = designArgument(parser);
+    if (!design.isEmpty()) {
+        DesignFileCommands::of(*app.mainFrame()->view())->openPath(design, false);
     }
     return QApplication::exec();
 }

@@ -1,6 +1,7 @@
 #include "ViewCommands.h"
 
 #include "CChildView.h"
+#include "DesignFileCommands.h"
 #include "FillColorCommands.h"
 #include "SegmentClickHandler.h"
 #include "UndoCommands.h"
@@ -11,6 +12,7 @@ void InstallViewCommands(CChildView& view) {
     new FillColorCommands(view);
     new SegmentClickHandler(view);
     new UndoCommands(view);
+    new DesignFileCommands(view);
 }
 
 }  // namespace corvane

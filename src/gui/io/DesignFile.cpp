@@ -1,0 +1,65 @@
+#include "DesignFile.h"
+
+#include "BowlModel.h"
+#include "DesignCsvReader.h"
+#include "DesignCsvWriter.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace corvane {
+
+namespace {
+
+// File errors are shown with at most 255 characters of their text.
+QString errorText(const QString& prefix, const QString& detail) {
+    return prefix + detail.left(255);
+}
+
+QString fullPath(const QString& path) { return QFileInfo(path).absoluteFilePath(); }
+
+}  // namespace
+
+DesignFile::Result DesignFile::open(const QString& path, BowlModel& model) {
+    QFile file(path);
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
+        return {false, QStringLiteral("Failed to open file for loading.")};
+    }
+    if (file.size() > kMaxFileBytes) {
+        return {false, errorText(QStringLiteral("Error loading file: "),
+                                 QStringLiteral("%1 is larger than %2 MB and cannot be a design.")
+                                     .arg(fullPath(path))
+                                     .arg(kMaxFileBytes / (1024 * 1024)))};
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        return {false, errorText(QStringLiteral("Error loading file: "),
+                                 QStringLiteral("An unknown error occurred while accessing %1.")
+                                     .arg(fullPath(path)))};
+    }
+    const ReadResult read =
+        ReadDesignCsv(std::string_view(bytes.constData(), size_t(bytes.size())), model);
+    if (!read.ok) {
+        return {false, errorText(QStringLiteral("Error loading file: "),
+                                 QString::fromStdString(read.error))};
+    }
+    return {true, QStringLiteral("Corvane loaded successfully.")};
+}
+
+DesignFile::Result DesignFile::save(const QString& path, const BowlModel& model) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return {false, QStringLiteral("Failed to open file for saving.")};
+    }
+    const std::string bytes = WriteDesignCsv(model, LocalDateText());
+    const bool written = file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size());
+    if (!written || !file.commit()) {
+        file.cancelWriting();
+        return {false, errorText(QStringLiteral("Error saving file: "),
+                                 QStringLiteral("Disk full while accessing %1.").arg(fullPath(path)))};
+    }
+    return {true, QStringLiteral("Corvane saved successfully.")};
+}
+
+}  // namespace corvane

@@ -1,0 +1,61 @@
+#include "DesignFileCommands.h"
+
+#include "BowlModel.h"
+#include "CChildView.h"
+#include "CommandIds.h"
+#include "DesignFile.h"
+#include "DialogService.h"
+#include "FileNameRules.h"
+
+namespace corvane {
+
+DesignFileCommands::DesignFileCommands(CChildView& view) : QObject(&view), view_(view) {
+    setObjectName(QStringLiteral("DesignFileCommands"));
+    view_.commands().add(cmd::SaveCsv, [this] { saveCsv(); });
+    view_.commands().add(cmd::OpenCsv, [this] { openCsv(); });
+}
+
+DesignFileCommands* DesignFileCommands::of(CChildView& view) {
+    return view.findChild<DesignFileCommands*>(QStringLiteral("DesignFileCommands"),
+                                               Qt::FindDirectChildrenOnly);
+}
+
+bool DesignFileCommands::saveCsv() {
+    DialogService& dialogs = DialogService::instance();
+    const QString chosen = dialogs.chooseFile(
+        &view_, {QStringLiteral("CSV Files (*.csv)|*.csv|All Files (*.*)|*.*||"),
+                 QStringLiteral("csv"), true});
+    if (chosen.isEmpty()) {
+        return false;
+    }
+    const DesignFile::Result result =
+        DesignFile::save(PathWithRequiredSuffix(chosen, QStringLiteral("csv")), view_.model());
+    if (result.ok) {
+        emit designSynced();
+    }
+    dialogs.showMessage(view_.window(), result.message);
+    return result.ok;
+}
+
+void DesignFileCommands::openCsv() {
+    const QString chosen = DialogService::instance().chooseFile(
+        &view_, {QStringLiteral("CSV Files (*.csv)|*.csv||"), QStringLiteral("csv"), false});
+    if (!chosen.isEmpty()) {
+        openPath(chosen, true);
+    }
+}
+
+// The view is repainted with the opened design before the message shows.
+bool DesignFileCommands::openPath(const QString& path, bool announceSuccess) {
+    const DesignFile::Result result = DesignFile::open(path, view_.model());
+    if (result.ok) {
+        view_.repaintNow();
+        emit designSynced();
+    }
+    if (!result.ok || announceSuccess) {
+        DialogService::instance().showMessage(view_.window(), result.message);
+    }
+    return result.ok;
+}
+
+}  // namespace corvane

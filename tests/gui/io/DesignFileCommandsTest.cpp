@@ -1,0 +1,208 @@
+#include "BowlModel.h"
+#include "CChildView.h"
+#include "CCorvane07App.h"
+#include "CMainFrame.h"
+#include "CommandIds.h"
+#include "ScriptedDialogs.h"
+#include "TestEnvironment.h"
+#include "ViewProbe.h"
+
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QtTest>
+
+#include <clocale>
+#include <memory>
+
+using namespace corvane;
+using test::ClickView;
+using test::SegmentPoint;
+using test::ShownColor;
+
+namespace {
+constexpr Argb kWalnutColor = 0xFF8B4513u;
+constexpr int kTeak = 32799;
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeAll(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+bool isCi() { return qEnvironmentVariable("CI") == QLatin1String("true"); }
+}  // namespace
+
+class DesignFileCommandsTest : public QObject {
+    Q_OBJECT
+
+    test::TestEnvironment environment_;
+    std::unique_ptr<test::ScriptedDialogs> dialogs_;
+    std::unique_ptr<CCorvane07App> app_;
+
+    BowlModel& model() { return BowlModel::instance(); }
+    CMainFrame& frame() { return *app_->mainFrame(); }
+    CChildView& view() { return *frame().view(); }
+    void click(int index) { ClickView(view(), SegmentPoint(model(), index)); }
+    QString path(const QString& name) { return environment_.tempPath(name); }
+
+    void save(const QString& chosen) {
+        dialogs_->fileAnswers.push_back(chosen);
+        QVERIFY(frame().runCommand(cmd::SaveCsv));
+    }
+    void open(const QString& chosen) {
+        dialogs_->fileAnswers.push_back(chosen);
+        QVERIFY(frame().runCommand(cmd::OpenCsv));
+    }
+
+private slots:
+    void init() {
+        test::TestEnvironment::resetModel();
+        dialogs_ = std::make_unique<test::ScriptedDialogs>();
+        app_ = std::make_unique<CCorvane07App>(model());
+        QVERIFY(app_->InitInstance());
+        frame().resize(1000, 760);
+        QVERIFY(QTest::qWaitForWindowExposed(&frame()));
+        view().repaintNow();
+    }
+
+    void cleanup() {
+        QCOMPARE(dialogs_->unexpected, 0);
+        app_.reset();
+        dialogs_.reset();
+    }
+
+    void saveWritesTheDesignAndAppendsTheSuffix() {
+        click(5);
+        save(path("design.txt"));
+        QCOMPARE(dialogs_->messages, QStringList{"Corvane saved successfully."});
+        const FileDialogRequest request = dialogs_->fileRequests.last();
+        QCOMPARE(request.filter, QStringLiteral("CSV Files (*.csv)|*.csv|All Files (*.*)|*.*||"));
+        QCOMPARE(request.defaultSuffix, QStringLiteral("csv"));
+        QVERIFY(request.forSaving);
+
+        const QByteArray bytes = readAll(path("design.txt.csv"));
+        const QByteArray firstLine =
+            "Corvane CSV File,Created: " + QDate::currentDate().toString(Qt::ISODate).toLatin1() +
+            "\r\n";
+        QVERIFY(bytes.startsWith(firstLine));
+        QCOMPARE(bytes.count("\r\n"), 7 + 193);
+        QVERIFY(bytes.contains("\r\nID,3.50\r\nOD,8.10\r\nRows,8\r\nSegments,24\r\n"));
+
+        save(path("upper.CSV"));
+        QVERIFY(QFile::exists(path("upper.CSV")));
+        QVERIFY(!QFile::exists(path("upper.CSV.csv")));
+    }
+
+    void cancellingEitherDialogDoesNothing() {
+        click(5);
+        save(QString());
+        open(QString());
+        QVERIFY(dialogs_->messages.isEmpty());
+        QCOMPARE(model().FillHistory.size(), size_t(1));
+    }
+
+    void roundTripRestoresColoursHistoryAndPicture() {
+        click(5);
+        QVERIFY(frame().runCommand(kTeak));
+        click(30);
+        click(0);
+        save(path("round.csv"));
+        const RowTallyMap tallies = model().RowTallies;
+        QVERIFY(frame().runCommand(cmd::ClearAllSegmentColors));
+        open(path("round.csv"));
+        QCOMPARE(dialogs_->messages.last(), QStringLiteral("Corvane loaded successfully."));
+        QCOMPARE(model().SegmentTable[5].SegmentColor, kWalnutColor);
+        QCOMPARE(model().RowTallies, tallies);
+        QCOMPARE(model().FillHistory.size(), size_t(3));
+        QCOMPARE(ShownColor(view().lastPaintedImage(), SegmentPoint(model(), 5)), kWalnutColor);
+        // Undo after opening reverts the newest fill (the disc) to its old colour.
+        QVERIFY(frame().runCommand(cmd::UndoLastFill));
+        QCOMPARE(model().SegmentTable[0].SegmentColor, kBlankColor);
+        QCOMPARE(model().SegmentTable[30].SegmentColorName, std::string("Teak"));
+    }
+
+    void failuresLeaveTheDesignAndTheOldFileAlone() {
+        click(7);
+        save("/nonexistent-directory/design.csv");
+        QCOMPARE(dialogs_->messages.last(), QStringLiteral("Failed to open file for saving."));
+        open(path("missing.csv"));
+        QCOMPARE(dialogs_->messages.last(), QStringLiteral("Failed to open file for loading."));
+
+        writeAll(path("huge.csv"), "ID,3.5\r\nRows,100\r\nSegments,100\r\nSegmentProp Start,\r\n");
+        open(path("huge.csv"));
+        QVERIFY(dialogs_->messages.last().startsWith("Error loading file: "));
+        QVERIFY(dialogs_->messages.last().contains("2047"));
+        QCOMPARE(model().Rows, 8);
+        QCOMPARE(model().FillHistory.size(), size_t(1));
+        QCOMPARE(model().SegmentTable[7].SegmentColor, kWalnutColor);
+    }
+
+    // A full disk: a tiny tmpfs that cannot hold the design.
+    void fullDiskReportsAndKeepsTheOldFile() {
+        const QString mountPoint = path("tiny");
+        QDir().mkpath(mountPoint);
+        if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=4k", "tmpfs", mountPoint}) != 0) {
+            QSKIP("mounting a small tmpfs needs root");
+        }
+        const QString target = mountPoint + "/design.csv";
+        writeAll(target, "old contents\r\n");
+        model().Rows = 20;
+        model().Segments = 100;
+        view().onParametersChanged();
+        save(target);
+        const QString message = dialogs_->messages.last();
+        QProcess::execute("umount", {mountPoint});
+        QVERIFY2(message.startsWith("Error saving file: Disk full while accessing ") ||
+                     message == QStringLiteral("Failed to open file for saving."),
+                 qPrintable(message));
+        QVERIFY(message != QStringLiteral("Corvane saved successfully."));
+    }
+
+    void numbersUseAPointWhateverTheLocale() {
+        const bool german = std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr;
+        if (!german) {
+            if (isCi()) {
+                QFAIL("the de_DE.UTF-8 locale must be installed in CI");
+            }
+            QSKIP("no German locale on this machine");
+        }
+        model().ID = 3.25;
+        view().onParametersChanged();
+        save(path("german.csv"));
+        const QByteArray bytes = readAll(path("german.csv"));
+        QVERIFY(bytes.contains("\r\nID,3.25\r\n"));
+        QVERIFY(bytes.contains("\r\n0.00,156.00,0.00,360.00,"));
+        model().ID = 1.0;
+        open(path("german.csv"));
+        QCOMPARE(model().ID, 3.25);
+        std::setlocale(LC_ALL, "C");
+    }
+
+    void commandLineStartsWithAndRendersADesign() {
+        click(0);
+        save(path("cli.csv"));
+        const QString image = path("cli.png");
+        QProcess process;
+        process.start(qEnvironmentVariable("CORVANE_BINARY"),
+                      {"--export-image", image, "--size", "600x400", path("cli.csv")});
+        QVERIFY(process.waitForFinished(60000));
+        QCOMPARE(process.exitCode(), 0);
+        QCOMPARE(ShownColor(QImage(image), {300, 200}), kWalnutColor);
+
+        process.start(qEnvironmentVariable("CORVANE_BINARY"),
+                      {"--export-image", image, path("does-not-exist.csv")});
+        QVERIFY(process.waitForFinished(60000));
+        QCOMPARE(process.exitCode(), 1);
+        QVERIFY(process.readAllStandardError().contains("Failed to open file for loading."));
+    }
+};
+
+QTEST_MAIN(DesignFileCommandsTest)
+#include "DesignFileCommandsTest.moc"

@@ -194,12 +194,16 @@ Argb StrToUl16(std::string_view text) {
     return negative ? static_cast<Argb>(0u - magnitude) : magnitude;
 }
 
-std::string FormatFixed2(double value) {
+std::string FormatFixed(double value, int decimals) {
     // Enough for the 309 integer digits of the largest double, sign, point and decimals.
     char buffer[400];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2);
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                      std::chars_format::fixed, std::clamp(decimals, 0, 20));
     return std::string(buffer, result.ptr);
+}
+
+std::string FormatFixed2(double value) {
+    return FormatFixed(value, 2);
 }
 
 std::string FormatHex8(Argb value) {

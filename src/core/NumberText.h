@@ -22,8 +22,9 @@ double StrToD(std::string_view text);   // 0 when there is no number
 int AtoI(std::string_view text);        // 0 when there are no digits
 Argb StrToUl16(std::string_view text);  // strtoul base 16, FFFFFFFF when too large
 
-std::string FormatFixed2(double value);  // "%.2f"
-std::string FormatHex8(Argb value);      // "%08X"
-std::string FormatG15(double value);     // "%.*g" with precision 15
+std::string FormatFixed(double value, int decimals);  // "%.*f"
+std::string FormatFixed2(double value);               // "%.2f"
+std::string FormatHex8(Argb value);                   // "%08X"
+std::string FormatG15(double value);                  // "%.*g" with precision 15
 
 }  // namespace corvane

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "BowlModel.h"
+
+#include <string>
+#include <vector>
+
+namespace corvane {
+
+// What the woodworker takes to the saw: for every row the angles and
+// lengths of one segment, and how many segments of each wood to cut.
+// Lengths are kept in inches; units only matter when they are shown.
+
+enum class LengthUnit { Inches, Millimetres };
+
+inline constexpr double kDefaultKerfInches = 0.125;
+inline constexpr double kMillimetresPerInch = 25.4;
+inline constexpr const char* kNotChosenName = "not yet chosen";
+
+struct WoodCount {
+    std::string name;  // as the tallies count it; "blank" becomes kNotChosenName
+    int count = 0;
+    double stripLength = 0.0;  // count x (outer length + kerf)
+};
+
+struct CutListRow {
+    int row = 0;
+    double innerDiameter = 0.0;
+    double outerDiameter = 0.0;
+    int segments = 0;
+    bool hasSegments = false;  // false when Segments < 1: no angles or lengths
+    double wedgeAngle = 0.0;   // degrees
+    double miterAngle = 0.0;   // degrees from square, at each end of a segment
+    double outerLength = 0.0;  // the outer flat lies outside the outer circle
+    double innerLength = 0.0;  // the inner corners lie on the inner circle
+    double boardWidth = 0.0;
+    std::vector<WoodCount> woods;
+};
+
+struct WoodSummary {
+    std::string name;
+    int segments = 0;
+    double stripLength = 0.0;
+    double widestBoard = 0.0;
+};
+
+struct CutList {
+    double kerf = kDefaultKerfInches;
+    double discDiameter = 0.0;
+    std::string discWood;
+    std::vector<CutListRow> rows;
+    std::vector<WoodSummary> summary;
+};
+
+// Counts come from the row tallies, so the cut list always agrees with the
+// tally column of the view.
+CutList ComputeCutList(const BowlModel& model, double kerfInches);
+
+std::string FormatLength(double inches, LengthUnit unit);
+std::string FormatAngle(double degrees);
+const char* UnitLabel(LengthUnit unit);  // "in" or "mm"
+double ToInches(double value, LengthUnit unit);
+
+// One table of text cells, used for the panel, the CSV file and printing alike.
+using CutListTable = std::vector<std::vector<std::string>>;
+CutListTable CutListRowTable(const CutList& list, LengthUnit unit);  // header first
+CutListTable CutListSummaryTable(const CutList& list, LengthUnit unit);
+
+// The whole cut list as CSV text with CR LF line ends.
+std::string FormatCutListCsv(const CutList& list, LengthUnit unit);
+
+}  // namespace corvane

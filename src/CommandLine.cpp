@@ -5,6 +5,7 @@
 #include "CChildView.h"
 #include "CCorvane07App.h"
 #include "CMainFrame.h"
+#include "CutList.h"
 #include "DesignFile.h"
 #include "DesignFileCommands.h"
 #include "DesignRenderer.h"
@@ -31,13 +32,23 @@ struct Options {
     QCommandLineOption size{QStringLiteral("size"),
                             QStringLiteral("Client size of the rendered view, e.g. 1000x700."),
                             QStringLiteral("WxH"), QStringLiteral("1000x700")};
+    QCommandLineOption cutList{QStringLiteral("cut-list"),
+                               QStringLiteral("Write the cut list of the design as CSV to "
+                                              "standard output.")};
+    QCommandLineOption units{QStringLiteral("units"),
+                             QStringLiteral("Units of the cut list: in or mm (default in)."),
+                             QStringLiteral("in|mm"), QStringLiteral("in")};
+    QCommandLineOption kerf{QStringLiteral("kerf"),
+                            QStringLiteral("Saw kerf in the cut list's units (default 0.125 in "
+                                           "or 3.175 mm)."),
+                            QStringLiteral("K")};
 };
 
 bool wantsHeadless(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const QByteArray arg(argv[i]);
-        if (arg.startsWith("--export-image") || arg == "--help" || arg == "-h" ||
-            arg == "--version" || arg == "-v") {
+        if (arg.startsWith("--export-image") || arg.startsWith("--cut-list") || arg == "--help" ||
+            arg == "-h" || arg == "--version" || arg == "-v") {
             return true;
         }
     }
@@ -111,6 +122,34 @@ int exportImage(const QCommandLineParser& parser, const Options& options) {
     return 0;
 }
 
+int writeCutList(const QCommandLineParser& parser, const Options& options) {
+    const QString unitText = parser.value(options.units);
+    if (unitText != QLatin1String("in") && unitText != QLatin1String("mm")) {
+        printError(QStringLiteral("--units wants in or mm, got \"%1\".").arg(unitText));
+        return 2;
+    }
+    const LengthUnit unit =
+        unitText == QLatin1String("mm") ? LengthUnit::Millimetres : LengthUnit::Inches;
+    double kerfInches = kDefaultKerfInches;
+    if (parser.isSet(options.kerf)) {
+        bool ok = false;
+        const double kerf = parser.value(options.kerf).toDouble(&ok);
+        if (!ok || !(kerf >= 0.0) || ToInches(kerf, unit) > 1.0) {
+            printError(QStringLiteral("--kerf wants a number from 0 to 1 in (25.4 mm), got \"%1\".")
+                           .arg(parser.value(options.kerf)));
+            return 2;
+        }
+        kerfInches = ToInches(kerf, unit);
+    }
+    BowlModel model;
+    if (!loadHeadlessDesign(parser, model)) {
+        return 1;
+    }
+    const std::string text = FormatCutListCsv(ComputeCutList(model, kerfInches), unit);
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    return std::fflush(stdout) == 0 ? 0 : 1;
+}
+
 }  // namespace
 
 int RunCommandLine(int argc, char** argv) {
@@ -129,6 +168,9 @@ int RunCommandLine(int argc, char** argv) {
     Options options;
     parser.addOption(options.exportImage);
     parser.addOption(options.size);
+    parser.addOption(options.cutList);
+    parser.addOption(options.units);
+    parser.addOption(options.kerf);
     parser.addPositionalArgument(QStringLiteral("design"),
                                  QStringLiteral("A design CSV file to start with."),
                                  QStringLiteral("[DESIGN.csv]"));
@@ -136,6 +178,9 @@ int RunCommandLine(int argc, char** argv) {
 
     if (parser.isSet(options.exportImage)) {
         return exportImage(parser, options);
+    }
+    if (parser.isSet(options.cutList)) {
+        return writeCutList(parser, options);
     }
     CCorvane07App app(BowlModel::instance());
     if (!app.InitInstance()) {

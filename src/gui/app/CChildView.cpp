@@ -19,6 +19,7 @@ CChildView::CChildView(BowlModel& model, QWidget* parent) : QWidget(parent), mod
 
 void CChildView::repaintNow() {
     repaint();
+    emit designChanged();
 }
 
 void CChildView::invalidateTallies() {
@@ -33,7 +34,7 @@ void CChildView::invalidateTallies() {
 
 void CChildView::onParametersChanged() {
     model_.ComputeGeometry(model_.PixelsPerInch);
-    repaint();
+    repaintNow();
 }
 
 // Everything is drawn off-screen and shown in one copy, so a paint never

@@ -36,6 +36,8 @@ public slots:
 signals:
     // A left click in the view, in client pixels.
     void leftClicked(QPoint position);
+    // The design may have changed and has just been repainted.
+    void designChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

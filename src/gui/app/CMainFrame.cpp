@@ -5,8 +5,11 @@
 #include "AppTexts.h"
 #include "CChildView.h"
 #include "CommandIds.h"
+#include "CutListCommands.h"
+#include "CutListPanel.h"
 #include "MenuLayout.h"
 #include "StatusPane.h"
+#include "UnsavedChangesGuard.h"
 #include "ViewCommands.h"
 
 #include <QAction>
@@ -77,6 +80,8 @@ CMainFrame::CMainFrame(BowlModel& model, const CommandTarget* applicationCommand
     setCentralWidget(edge);
 
     InstallViewCommands(*view_);
+    unsavedChangesGuard_ = new UnsavedChangesGuard(*view_);
+    buildCutListPanel();
     router_.setTargets({&view_->commands(), &commands_, applicationCommands});
     addFrameCommands();
     buildMenuBar();
@@ -221,6 +226,17 @@ void CMainFrame::addFrameCommands() {
     commands_.setChecked(cmd::StatusBar, [this] { return statusBar()->isVisible(); });
 }
 
+// The cut list starts hidden; once shown, its place is kept with the toolbars.
+void CMainFrame::buildCutListPanel() {
+    cutListPanel_ = new CutListPanel(*view_, this);
+    addDockWidget(Qt::RightDockWidgetArea, cutListPanel_);
+    cutListPanel_->hide();
+    new CutListCommands(*view_, *cutListPanel_);
+    commands_.add(cmd::ViewCutList,
+                  [this] { cutListPanel_->setVisible(!cutListPanel_->isVisible()); });
+    commands_.setChecked(cmd::ViewCutList, [this] { return cutListPanel_->isVisible(); });
+}
+
 void CMainFrame::restorePlacement() {
     AppSettings settings;
     restoreGeometry(settings.value("MainWindowGeometry").toByteArray());
@@ -243,6 +259,10 @@ void CMainFrame::showEvent(QShowEvent* event) {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (unsavedChangesGuard_ != nullptr && !unsavedChangesGuard_->confirmClose()) {
+        event->ignore();
+        return;
+    }
     savePlacement();
     event->accept();
 }

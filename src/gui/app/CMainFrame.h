@@ -15,6 +15,8 @@ namespace corvane {
 
 class BowlModel;
 class CChildView;
+class CutListPanel;
+class UnsavedChangesGuard;
 
 // The main window: menu bar, the "Standard" toolbar, the status bar and the
 // design view. Commands go to the view first, then here, then to the
@@ -32,6 +34,8 @@ public:
     const CommandRouter& router() const { return router_; }
     QToolBar* standardToolBar() const { return standardToolBar_; }
     QLabel* messagePane() const { return messagePane_; }
+    CutListPanel* cutListPanel() const { return cutListPanel_; }
+    UnsavedChangesGuard* unsavedChangesGuard() const { return unsavedChangesGuard_; }
 
     // The action that sends a command from the menu bar (nullptr if none).
     QAction* menuAction(int commandId) const;
@@ -57,6 +61,7 @@ private:
     void addFrameCommands();
     QAction* makeCommandAction(int id, const QString& text, QObject* parent);
     void fillToolbarList(QMenu* menu);
+    void buildCutListPanel();
 
     BowlModel& model_;
     CChildView* view_ = nullptr;
@@ -64,6 +69,8 @@ private:
     CommandRouter router_;
     QToolBar* standardToolBar_ = nullptr;
     QLabel* messagePane_ = nullptr;
+    CutListPanel* cutListPanel_ = nullptr;
+    UnsavedChangesGuard* unsavedChangesGuard_ = nullptr;
     QMap<int, QAction*> menuActions_;
     QList<QAction*> commandActions_;
 };

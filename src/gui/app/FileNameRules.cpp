@@ -3,8 +3,8 @@
 namespace corvane {
 
 QString PathExtension(const QString& path) {
-    const qsizetype slash = std::max(path.lastIndexOf(QLatin1Char('/')),
-                                     path.lastIndexOf(QLatin1Char('\\')));
+    const qsizetype slash =
+        std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
     const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
     if (dot < 0 || dot < slash) {
         return {};

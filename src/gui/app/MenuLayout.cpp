@@ -78,6 +78,7 @@ std::vector<MenuEntry> buildLayout() {
         item(cmd::Scale150, "150%"),
         item(cmd::Scale200, "200%"),
         end(),
+        item(cmd::PrintCutList, "Print Cut List"),
         end(),
 
         menu("Save/Open"),
@@ -86,6 +87,7 @@ std::vector<MenuEntry> buildLayout() {
         item(cmd::SaveJpg, "Save as JPG"),
         item(cmd::SavePng, "Save as PNG"),
         item(cmd::SaveBmp, "Save As BMP"),
+        item(cmd::SaveCutListCsv, "Save Cut List as CSV"),
         end(),
 
         menu("&View"),
@@ -108,6 +110,7 @@ std::vector<MenuEntry> buildLayout() {
         item(218, "&Aqua Style"),
         end(),
         end(),
+        item(cmd::ViewCutList, "Cut List"),
         end(),
 
         menu("&Help"),

@@ -17,7 +17,9 @@ QString errorText(const QString& prefix, const QString& detail) {
     return prefix + detail.left(255);
 }
 
-QString fullPath(const QString& path) { return QFileInfo(path).absoluteFilePath(); }
+QString fullPath(const QString& path) {
+    return QFileInfo(path).absoluteFilePath();
+}
 
 }  // namespace
 
@@ -48,18 +50,27 @@ DesignFile::Result DesignFile::open(const QString& path, BowlModel& model) {
 }
 
 DesignFile::Result DesignFile::save(const QString& path, const BowlModel& model) {
+    Result result = writeAtomically(path, WriteDesignCsv(model, LocalDateText()));
+    if (result.ok) {
+        result.message = QStringLiteral("Corvane saved successfully.");
+    }
+    return result;
+}
+
+DesignFile::Result DesignFile::writeAtomically(const QString& path, const std::string& bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         return {false, QStringLiteral("Failed to open file for saving.")};
     }
-    const std::string bytes = WriteDesignCsv(model, LocalDateText());
     const bool written = file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size());
     if (!written || !file.commit()) {
         file.cancelWriting();
-        return {false, errorText(QStringLiteral("Error saving file: "),
-                                 QStringLiteral("Disk full while accessing %1.").arg(fullPath(path)))};
+        // A failed write or close is reported as a full disk, the usual cause.
+        return {false,
+                errorText(QStringLiteral("Error saving file: "),
+                          QStringLiteral("Disk full while accessing %1.").arg(fullPath(path)))};
     }
-    return {true, QStringLiteral("Corvane saved successfully.")};
+    return {true, QString()};
 }
 
 }  // namespace corvane

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <string>
+
 namespace corvane {
 
 class BowlModel;
@@ -21,6 +23,10 @@ public:
     // Writes the model to path; an existing file is replaced only when the
     // whole new file was written.
     static Result save(const QString& path, const BowlModel& model);
+
+    // Writes bytes to path through a temporary file; on failure the result
+    // carries the message to show and an existing file is left as it was.
+    static Result writeAtomically(const QString& path, const std::string& bytes);
 
     // A design file holds at most a few hundred kilobytes; anything beyond
     // this is refused rather than read into memory.

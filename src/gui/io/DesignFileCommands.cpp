@@ -22,9 +22,9 @@ DesignFileCommands* DesignFileCommands::of(CChildView& view) {
 
 bool DesignFileCommands::saveCsv() {
     DialogService& dialogs = DialogService::instance();
-    const QString chosen = dialogs.chooseFile(
-        &view_, {QStringLiteral("CSV Files (*.csv)|*.csv|All Files (*.*)|*.*||"),
-                 QStringLiteral("csv"), true});
+    const QString chosen =
+        dialogs.chooseFile(&view_, {QStringLiteral("CSV Files (*.csv)|*.csv|All Files (*.*)|*.*||"),
+                                    QStringLiteral("csv"), true});
     if (chosen.isEmpty()) {
         return false;
     }

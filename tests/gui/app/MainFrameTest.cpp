@@ -92,15 +92,18 @@ private slots:
             "Print/Scale Printout/110%=32814",
             "Print/Scale Printout/150%=32816",
             "Print/Scale Printout/200%=32817",
+            "Print/Print Cut List=32840",
             "Save/Open/Save as CSV (for Excel) File (can be recalled)=32821",
             "Save/Open/Open Exisiting CSV File from Corvane=32822",
             "Save/Open/Save as JPG=32818",
             "Save/Open/Save as PNG=32819",
             "Save/Open/Save As BMP=32820",
+            "Save/Open/Save Cut List as CSV=32841",
         };
         QCOMPARE(items.mid(0, expectedStart.size()), expectedStart);
         QVERIFY(items.contains("&View/&Toolbars and Docking Windows/Customize...=126"));
         QVERIFY(items.contains("&View/&Status Bar=59393"));
+        QVERIFY(items.contains("&View/Cut List=32842"));
         QVERIFY(items.contains("&View/&Application Look/Office 200&7/&Aqua Style=218"));
         QCOMPARE(items.last(), QStringLiteral("&Help/Help for Corvane=57664"));
 

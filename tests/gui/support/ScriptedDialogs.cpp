@@ -49,13 +49,16 @@ int ScriptedDialogs::runDialog(QDialog& dialog) {
     return answer(dialog);
 }
 
-bool ScriptedDialogs::choosePrinter(QPrinter&, QWidget*) {
+bool ScriptedDialogs::choosePrinter(QPrinter& printer, QWidget*) {
     if (printerAnswers.empty()) {
         ++unexpected;
         return false;
     }
     const bool answer = printerAnswers.front();
     printerAnswers.pop_front();
+    if (answer && printerSetup) {
+        printerSetup(printer);
+    }
     return answer;
 }
 

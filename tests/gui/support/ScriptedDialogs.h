@@ -23,6 +23,8 @@ public:
     // Each runs against the dialog and returns its result code.
     std::deque<std::function<int(QDialog&)>> dialogAnswers;
     std::deque<bool> printerAnswers;
+    // Runs on the printer before a confirmed print dialog returns.
+    std::function<void(QPrinter&)> printerSetup;
     std::deque<SaveChangesAnswer> saveChangesAnswers;
 
     QStringList messages;

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "CutList.h"
+
+#include <QDockWidget>
+
+class QComboBox;
+class QDoubleSpinBox;
+class QTableWidget;
+
+namespace corvane {
+
+class CChildView;
+
+// The "Cut List" dock: what to cut for the design on screen, kept up to date
+// after every change, with the kerf and units the woodworker works in.
+class CutListPanel : public QDockWidget {
+    Q_OBJECT
+
+public:
+    explicit CutListPanel(CChildView& view, QWidget* parent = nullptr);
+
+    LengthUnit unit() const;
+    double kerfInches() const;
+    void setUnit(LengthUnit unit);
+    void setKerfInches(double inches);
+
+    CutList currentList() const;
+    // The same cut list as text, as the command line and "Save Cut List as CSV" write it.
+    std::string csvText() const;
+
+    QTableWidget* rowTable() const { return rowTable_; }
+    QTableWidget* summaryTable() const { return summaryTable_; }
+
+public slots:
+    void refresh();
+
+private:
+    QWidget* buildSettingsRow();
+    void configureKerfBox();
+    void onUnitChosen();
+    void onKerfEdited();
+    void saveSettings() const;
+
+    CChildView& view_;
+    QComboBox* units_ = nullptr;
+    QDoubleSpinBox* kerf_ = nullptr;
+    QTableWidget* rowTable_ = nullptr;
+    QTableWidget* summaryTable_ = nullptr;
+    double kerfInches_ = kDefaultKerfInches;
+    LengthUnit unit_ = LengthUnit::Inches;
+    bool stale_ = true;
+};
+
+}  // namespace corvane

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QObject>
+
+namespace corvane {
+
+class CChildView;
+class CutListPanel;
+
+// "Print Cut List" and "Save Cut List as CSV".
+class CutListCommands : public QObject {
+    Q_OBJECT
+
+public:
+    CutListCommands(CChildView& view, CutListPanel& panel);
+
+    void printCutList();
+    bool saveCutListCsv();
+
+    // The cut list as a printable document: the summary first, then the rows.
+    QString html() const;
+
+private:
+    CChildView& view_;
+    CutListPanel& panel_;
+};
+
+}  // namespace corvane

@@ -1,0 +1,216 @@
+#include "AppSettings.h"
+#include "BowlModel.h"
+#include "CChildView.h"
+#include "CCorvane07App.h"
+#include "CMainFrame.h"
+#include "CommandIds.h"
+#include "CutListPanel.h"
+#include "ScriptedDialogs.h"
+#include "TestEnvironment.h"
+#include "ViewProbe.h"
+
+#include <QFile>
+#include <QPrinter>
+#include <QProcess>
+#include <QTableWidget>
+#include <QtTest>
+
+#include <memory>
+
+using namespace corvane;
+using test::ClickView;
+using test::SegmentPoint;
+
+namespace {
+constexpr int kMaple = 32793;
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+}  // namespace
+
+class CutListTest : public QObject {
+    Q_OBJECT
+
+    test::TestEnvironment environment_;
+    std::unique_ptr<test::ScriptedDialogs> dialogs_;
+    std::unique_ptr<CCorvane07App> app_;
+
+    BowlModel& model() { return BowlModel::instance(); }
+    CMainFrame& frame() { return *app_->mainFrame(); }
+    CChildView& view() { return *frame().view(); }
+    CutListPanel& panel() { return *frame().cutListPanel(); }
+    void click(int index) { ClickView(view(), SegmentPoint(model(), index)); }
+
+    void start() {
+        app_ = std::make_unique<CCorvane07App>(model());
+        QVERIFY(app_->InitInstance());
+        frame().resize(1400, 800);
+        QVERIFY(QTest::qWaitForWindowExposed(&frame()));
+        view().repaintNow();
+    }
+
+    // Wood name and count of every line of the row table, per row number.
+    QMap<int, QList<QPair<QString, int>>> shownCounts() {
+        QMap<int, QList<QPair<QString, int>>> counts;
+        QTableWidget* table = panel().rowTable();
+        for (int r = 0; r < table->rowCount(); ++r) {
+            const QString row = table->item(r, 0)->text();
+            if (row != QLatin1String("Disc")) {
+                counts[row.toInt()].append(
+                    {table->item(r, 9)->text(), table->item(r, 10)->text().toInt()});
+            }
+        }
+        return counts;
+    }
+
+    // The tallies as the panel names them.
+    QMap<int, QList<QPair<QString, int>>> tallyCounts() {
+        QMap<int, QList<QPair<QString, int>>> counts;
+        for (int row = 1; row <= model().Rows; ++row) {
+            const auto found = model().RowTallies.find(row);
+            if (found == model().RowTallies.end()) {
+                counts[row].append({QStringLiteral("not yet chosen"), model().Segments});
+                continue;
+            }
+            for (const auto& [name, count] : found->second) {
+                counts[row].append({name == "blank" ? QStringLiteral("not yet chosen")
+                                                    : QString::fromStdString(name),
+                                    count});
+            }
+        }
+        return counts;
+    }
+
+    QString runCutList(const QStringList& arguments) {
+        QProcess process;
+        process.start(qEnvironmentVariable("CORVANE_BINARY"), arguments);
+        if (!process.waitForFinished(60000) || process.exitCode() != 0) {
+            return QStringLiteral("failed: ") + process.readAllStandardError();
+        }
+        return QString::fromLatin1(process.readAllStandardOutput());
+    }
+
+private slots:
+    void init() {
+        test::TestEnvironment::resetModel();
+        AppSettings().store().clear();
+        dialogs_ = std::make_unique<test::ScriptedDialogs>();
+        start();
+        QVERIFY(frame().runCommand(cmd::ViewCutList));
+        QVERIFY(panel().isVisible());
+        // Let the view take its new size beside the panel before clicking.
+        QCoreApplication::processEvents();
+        view().repaintNow();
+    }
+
+    void cleanup() {
+        QCOMPARE(dialogs_->unexpected, 0);
+        app_.reset();
+        dialogs_.reset();
+    }
+
+    void panelFollowsFillsUndoClearOpenAndParameters() {
+        QCOMPARE(shownCounts(), tallyCounts());
+        click(3);
+        QVERIFY(frame().runCommand(kMaple));
+        click(30);
+        click(31);
+        QCOMPARE(shownCounts(), tallyCounts());
+        QCOMPARE(shownCounts()[2].first(), (QPair<QString, int>{"Maple", 2}));
+        QVERIFY(frame().runCommand(cmd::UndoLastFill));
+        QCOMPARE(shownCounts(), tallyCounts());
+        dialogs_->fileAnswers.push_back(environment_.tempPath("follow.csv"));
+        QVERIFY(frame().runCommand(cmd::SaveCsv));
+        QVERIFY(frame().runCommand(cmd::ClearAllSegmentColors));
+        QCOMPARE(shownCounts(), tallyCounts());
+        dialogs_->fileAnswers.push_back(environment_.tempPath("follow.csv"));
+        QVERIFY(frame().runCommand(cmd::OpenCsv));
+        QCOMPARE(shownCounts()[2].first(), (QPair<QString, int>{"Maple", 1}));
+        model().Rows = 5;
+        view().onParametersChanged();
+        QCOMPARE(shownCounts().size(), 5);
+        QCOMPARE(shownCounts(), tallyCounts());
+    }
+
+    void unitsAndKerfAreShownAndRemembered() {
+        QTableWidget* table = panel().rowTable();
+        QCOMPARE(table->item(1, 6)->text(), QStringLiteral("0.536"));  // row 1 outer length
+        panel().setUnit(LengthUnit::Millimetres);
+        QCOMPARE(table->item(1, 6)->text(), QStringLiteral("13.6"));
+        panel().setKerfInches(0.1);
+        app_.reset();
+        start();
+        QCOMPARE(panel().unit(), LengthUnit::Millimetres);
+        QCOMPARE(panel().kerfInches(), 0.1);
+    }
+
+    void commandLinePrintsWhatThePanelShows() {
+        click(3);
+        click(0);
+        const QString design = environment_.tempPath("cli.csv");
+        dialogs_->fileAnswers.push_back(design);
+        QVERIFY(frame().runCommand(cmd::SaveCsv));
+        QCOMPARE(runCutList({"--cut-list", design}), QString::fromStdString(panel().csvText()));
+        panel().setUnit(LengthUnit::Millimetres);
+        panel().setKerfInches(3.0 / 25.4);
+        QCOMPARE(runCutList({"--cut-list", "--units", "mm", "--kerf", "3", design}),
+                 QString::fromStdString(panel().csvText()));
+
+        const QString saved = environment_.tempPath("cut list");
+        dialogs_->fileAnswers.push_back(saved);
+        QVERIFY(frame().runCommand(cmd::SaveCutListCsv));
+        QCOMPARE(dialogs_->messages.last(), QStringLiteral("Cut list saved successfully."));
+        QCOMPARE(readAll(saved + ".csv").toStdString(), panel().csvText());
+    }
+
+    void printCutListFlowsOverPages() {
+        model().Rows = 23;
+        model().Segments = 80;
+        view().onParametersChanged();
+        click(5);
+        const QString pdf = environment_.tempPath("cutlist.pdf");
+        dialogs_->printerAnswers.push_back(true);
+        dialogs_->printerSetup = [pdf](QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+        };
+        QVERIFY(frame().runCommand(cmd::PrintCutList));
+        const QByteArray bytes = readAll(pdf);
+        QVERIFY(bytes.startsWith("%PDF"));
+        QVERIFY(bytes.count("/Type /Page\n") + bytes.count("/Type /Page ") +
+                    bytes.count("/Type/Page") >=
+                1);
+    }
+
+    void closingAChangedDesignAsks() {
+        // Unchanged: closes without a question.
+        QVERIFY(frame().close());
+        start();
+        click(7);
+        dialogs_->saveChangesAnswers.push_back(SaveChangesAnswer::Cancel);
+        QVERIFY(!frame().close());
+        QVERIFY(frame().isVisible());
+        dialogs_->saveChangesAnswers.push_back(SaveChangesAnswer::Save);
+        dialogs_->fileAnswers.push_back(QString());  // save dialog cancelled: stay open
+        QVERIFY(!frame().close());
+        const QString path = environment_.tempPath("on-close.csv");
+        dialogs_->saveChangesAnswers.push_back(SaveChangesAnswer::Save);
+        dialogs_->fileAnswers.push_back(path);
+        QVERIFY(frame().close());
+        QVERIFY(QFile::exists(path));
+        start();
+        click(9);
+        dialogs_->saveChangesAnswers.push_back(SaveChangesAnswer::Discard);
+        QVERIFY(frame().close());
+        // Undoing the change makes the design equal to the opened one again.
+        start();
+        click(11);
+        QVERIFY(frame().runCommand(cmd::UndoLastFill));
+        QVERIFY(frame().close());
+    }
+};
+
+QTEST_MAIN(CutListTest)
+#include "CutListTest.moc"

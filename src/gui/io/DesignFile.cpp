@@ -3,6 +3,8 @@
 #include "BowlModel.h"
 #include "DesignCsvReader.h"
 #include "DesignCsvWriter.h"
+#include "DialogService.h"
+#include "FileNameRules.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -55,6 +57,13 @@ DesignFile::Result DesignFile::save(const QString& path, const BowlModel& model)
         result.message = QStringLiteral("Corvane saved successfully.");
     }
     return result;
+}
+
+QString DesignFile::chooseCsvSavePath(QWidget* parent) {
+    const QString chosen = DialogService::instance().chooseFile(
+        parent, {QStringLiteral("CSV Files (*.csv)|*.csv|All Files (*.*)|*.*||"),
+                 QStringLiteral("csv"), true});
+    return chosen.isEmpty() ? chosen : PathWithRequiredSuffix(chosen, QStringLiteral("csv"));
 }
 
 DesignFile::Result DesignFile::writeAtomically(const QString& path, const std::string& bytes) {

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QWidget;
+
 #include <string>
 
 namespace corvane {
@@ -27,6 +29,10 @@ public:
     // Writes bytes to path through a temporary file; on failure the result
     // carries the message to show and an existing file is left as it was.
     static Result writeAtomically(const QString& path, const std::string& bytes);
+
+    // Asks where to save a CSV file; the chosen path with ".csv" made sure
+    // of, or empty when cancelled.
+    static QString chooseCsvSavePath(QWidget* parent);
 
     // A design file holds at most a few hundred kilobytes; anything beyond
     // this is refused rather than read into memory.

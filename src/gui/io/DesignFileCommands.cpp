@@ -5,7 +5,6 @@
 #include "CommandIds.h"
 #include "DesignFile.h"
 #include "DialogService.h"
-#include "FileNameRules.h"
 
 namespace corvane {
 
@@ -21,19 +20,15 @@ DesignFileCommands* DesignFileCommands::of(CChildView& view) {
 }
 
 bool DesignFileCommands::saveCsv() {
-    DialogService& dialogs = DialogService::instance();
-    const QString chosen =
-        dialogs.chooseFile(&view_, {QStringLiteral("CSV Files (*.csv)|*.csv|All Files (*.*)|*.*||"),
-                                    QStringLiteral("csv"), true});
-    if (chosen.isEmpty()) {
+    const QString path = DesignFile::chooseCsvSavePath(&view_);
+    if (path.isEmpty()) {
         return false;
     }
-    const DesignFile::Result result =
-        DesignFile::save(PathWithRequiredSuffix(chosen, QStringLiteral("csv")), view_.model());
+    const DesignFile::Result result = DesignFile::save(path, view_.model());
     if (result.ok) {
         emit designSynced();
     }
-    dialogs.showMessage(view_.window(), result.message);
+    DialogService::instance().showMessage(view_.window(), result.message);
     return result.ok;
 }
 

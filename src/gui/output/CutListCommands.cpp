@@ -5,7 +5,6 @@
 #include "CutListPanel.h"
 #include "DesignFile.h"
 #include "DialogService.h"
-#include "FileNameRules.h"
 
 #include <QPrinter>
 #include <QTextDocument>
@@ -71,15 +70,12 @@ void CutListCommands::printCutList() {
 }
 
 bool CutListCommands::saveCutListCsv() {
-    DialogService& dialogs = DialogService::instance();
-    const QString chosen =
-        dialogs.chooseFile(&view_, {QStringLiteral("CSV Files (*.csv)|*.csv|All Files (*.*)|*.*||"),
-                                    QStringLiteral("csv"), true});
-    if (chosen.isEmpty()) {
+    const QString path = DesignFile::chooseCsvSavePath(&view_);
+    if (path.isEmpty()) {
         return false;
     }
-    const DesignFile::Result result = DesignFile::writeAtomically(
-        PathWithRequiredSuffix(chosen, QStringLiteral("csv")), panel_.csvText());
+    DialogService& dialogs = DialogService::instance();
+    const DesignFile::Result result = DesignFile::writeAtomically(path, panel_.csvText());
     if (!result.ok) {
         dialogs.showMessage(view_.window(), result.message);
         return false;

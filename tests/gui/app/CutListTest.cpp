@@ -1,3 +1,4 @@
+#include "AppFixture.h"
 #include "AppSettings.h"
 #include "BowlModel.h"
 #include "CChildView.h"
@@ -5,7 +6,6 @@
 #include "CMainFrame.h"
 #include "CommandIds.h"
 #include "CutListPanel.h"
-#include "ScriptedDialogs.h"
 #include "TestEnvironment.h"
 #include "ViewProbe.h"
 
@@ -34,22 +34,16 @@ class CutListTest : public QObject {
     Q_OBJECT
 
     test::TestEnvironment environment_;
-    std::unique_ptr<test::ScriptedDialogs> dialogs_;
-    std::unique_ptr<CCorvane07App> app_;
+    test::AppFixture fixture_;
 
-    BowlModel& model() { return BowlModel::instance(); }
-    CMainFrame& frame() { return *app_->mainFrame(); }
-    CChildView& view() { return *frame().view(); }
+    BowlModel& model() { return fixture_.model(); }
+    CMainFrame& frame() { return fixture_.frame(); }
+    CChildView& view() { return fixture_.view(); }
+    test::ScriptedDialogs& dialogs() { return fixture_.dialogs(); }
     CutListPanel& panel() { return *frame().cutListPanel(); }
-    void click(int index) { ClickView(view(), SegmentPoint(model(), index)); }
+    void click(int index) { fixture_.click(index); }
 
-    void start() {
-        app_ = std::make_unique<CCorvane07App>(model());
-        QVERIFY(app_->InitInstance());
-        frame().resize(1400, 800);
-        QVERIFY(QTest::qWaitForWindowExposed(&frame()));
-        view().repaintNow();
-    }
+    void start() { fixture_.restart(QSize(1400, 800)); }
 
     // Wood name and count of every line of the row table, per row number.
     QMap<int, QList<QPair<QString, int>>> shownCounts() {
@@ -94,10 +88,8 @@ class CutListTest : public QObject {
 
 private slots:
     void init() {
-        test::TestEnvironment::resetModel();
         AppSettings().store().clear();
-        dialogs_ = std::make_unique<test::ScriptedDialogs>();
-        start();
+        fixture_.setUp(QSize(1400, 800));
         QVERIFY(frame().runCommand(cmd::ViewCutList));
         QVERIFY(panel().isVisible());
         // Let the view take its new size beside the panel before clicking.
@@ -105,11 +97,7 @@ private slots:
         view().repaintNow();
     }
 
-    void cleanup() {
-        QCOMPARE(dialogs_->unexpected, 0);
-        app_.reset();
-        dialogs_.reset();
-    }
+    void cleanup() { QCOMPARE(fixture_.tearDown(), 0); }
 
     void panelFollowsFillsUndoClearOpenAndParameters() {
         QCOMPARE(shownCounts(), tallyCounts());
@@ -121,11 +109,11 @@ private slots:
         QCOMPARE(shownCounts()[2].first(), (QPair<QString, int>{"Maple", 2}));
         QVERIFY(frame().runCommand(cmd::UndoLastFill));
         QCOMPARE(shownCounts(), tallyCounts());
-        dialogs_->fileAnswers.push_back(environment_.tempPath("follow.csv"));
+        dialogs().fileAnswers.push_back(environment_.tempPath("follow.csv"));
         QVERIFY(frame().runCommand(cmd::SaveCsv));
         QVERIFY(frame().runCommand(cmd::ClearAllSegmentColors));
         QCOMPARE(shownCounts(), tallyCounts());
-        dialogs_->fileAnswers.push_back(environment_.tempPath("follow.csv"));
+        dialogs().fileAnswers.push_back(environment_.tempPath("follow.csv"));
         QVERIFY(frame().runCommand(cmd::OpenCsv));
         QCOMPARE(shownCounts()[2].first(), (QPair<QString, int>{"Maple", 1}));
         model().Rows = 5;
@@ -140,7 +128,6 @@ private slots:
         panel().setUnit(LengthUnit::Millimetres);
         QCOMPARE(table->item(1, 6)->text(), QStringLiteral("13.6"));
         panel().setKerfInches(0.1);
-        app_.reset();
         start();
         QCOMPARE(panel().unit(), LengthUnit::Millimetres);
         QCOMPARE(panel().kerfInches(), 0.1);
@@ -150,7 +137,7 @@ private slots:
         click(3);
         click(0);
         const QString design = environment_.tempPath("cli.csv");
-        dialogs_->fileAnswers.push_back(design);
+        dialogs().fileAnswers.push_back(design);
         QVERIFY(frame().runCommand(cmd::SaveCsv));
         QCOMPARE(runCutList({"--cut-list", design}), QString::fromStdString(panel().csvText()));
         panel().setUnit(LengthUnit::Millimetres);
@@ -159,9 +146,9 @@ private slots:
                  QString::fromStdString(panel().csvText()));
 
         const QString saved = environment_.tempPath("cut list");
-        dialogs_->fileAnswers.push_back(saved);
+        dialogs().fileAnswers.push_back(saved);
         QVERIFY(frame().runCommand(cmd::SaveCutListCsv));
-        QCOMPARE(dialogs_->messages.last(), QStringLiteral("Cut list saved successfully."));
+        QCOMPARE(dialogs().messages.last(), QStringLiteral("Cut list saved successfully."));
         QCOMPARE(readAll(saved + ".csv").toStdString(), panel().csvText());
     }
 
@@ -171,8 +158,8 @@ private slots:
         view().onParametersChanged();
         click(5);
         const QString pdf = environment_.tempPath("cutlist.pdf");
-        dialogs_->printerAnswers.push_back(true);
-        dialogs_->printerSetup = [pdf](QPrinter& printer) {
+        dialogs().printerAnswers.push_back(true);
+        dialogs().printerSetup = [pdf](QPrinter& printer) {
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(pdf);
         };
@@ -189,20 +176,20 @@ private slots:
         QVERIFY(frame().close());
         start();
         click(7);
-        dialogs_->saveChangesAnswers.push_back(SaveChangesAnswer::Cancel);
+        dialogs().saveChangesAnswers.push_back(SaveChangesAnswer::Cancel);
         QVERIFY(!frame().close());
         QVERIFY(frame().isVisible());
-        dialogs_->saveChangesAnswers.push_back(SaveChangesAnswer::Save);
-        dialogs_->fileAnswers.push_back(QString());  // save dialog cancelled: stay open
+        dialogs().saveChangesAnswers.push_back(SaveChangesAnswer::Save);
+        dialogs().fileAnswers.push_back(QString());  // save dialog cancelled: stay open
         QVERIFY(!frame().close());
         const QString path = environment_.tempPath("on-close.csv");
-        dialogs_->saveChangesAnswers.push_back(SaveChangesAnswer::Save);
-        dialogs_->fileAnswers.push_back(path);
+        dialogs().saveChangesAnswers.push_back(SaveChangesAnswer::Save);
+        dialogs().fileAnswers.push_back(path);
         QVERIFY(frame().close());
         QVERIFY(QFile::exists(path));
         start();
         click(9);
-        dialogs_->saveChangesAnswers.push_back(SaveChangesAnswer::Discard);
+        dialogs().saveChangesAnswers.push_back(SaveChangesAnswer::Discard);
         QVERIFY(frame().close());
         // Undoing the change makes the design equal to the opened one again.
         start();

@@ -1,10 +1,10 @@
+#include "AppFixture.h"
 #include "BowlModel.h"
 #include "CChildView.h"
 #include "CCorvane07App.h"
 #include "CMainFrame.h"
 #include "CommandIds.h"
 #include "NamedColorTable.h"
-#include "ScriptedDialogs.h"
 #include "StatusPane.h"
 #include "TestEnvironment.h"
 #include "ViewProbe.h"
@@ -34,31 +34,18 @@ class FillTest : public QObject {
     Q_OBJECT
 
     test::TestEnvironment environment_;
-    std::unique_ptr<test::ScriptedDialogs> dialogs_;
-    std::unique_ptr<CCorvane07App> app_;
+    test::AppFixture fixture_;
 
-    BowlModel& model() { return BowlModel::instance(); }
-    CMainFrame& frame() { return *app_->mainFrame(); }
-    CChildView& view() { return *frame().view(); }
-    void click(int index) { ClickView(view(), SegmentPoint(model(), index)); }
+    BowlModel& model() { return fixture_.model(); }
+    CMainFrame& frame() { return fixture_.frame(); }
+    CChildView& view() { return fixture_.view(); }
+    test::ScriptedDialogs& dialogs() { return fixture_.dialogs(); }
+    void click(int index) { fixture_.click(index); }
     QString status() { return StatusPane::text(); }
 
 private slots:
-    void init() {
-        test::TestEnvironment::resetModel();
-        dialogs_ = std::make_unique<test::ScriptedDialogs>();
-        app_ = std::make_unique<CCorvane07App>(model());
-        QVERIFY(app_->InitInstance());
-        frame().resize(1000, 760);
-        QVERIFY(QTest::qWaitForWindowExposed(&frame()));
-        view().repaintNow();
-    }
-
-    void cleanup() {
-        QCOMPARE(dialogs_->unexpected, 0);
-        app_.reset();
-        dialogs_.reset();
-    }
+    void init() { fixture_.setUp(); }
+    void cleanup() { QCOMPARE(fixture_.tearDown(), 0); }
 
     void clickFillsTheSegmentAndShowsIt() {
         const int k = indexOf(3, 5);
@@ -118,7 +105,7 @@ private slots:
     }
 
     void blackCannotBeRefilledByClickingButUndoReachesIt() {
-        dialogs_->colorAnswers.push_back(QColor(0, 0, 0));
+        dialogs().colorAnswers.push_back(QColor(0, 0, 0));
         QVERIFY(frame().runCommand(cmd::ChooseCustomColor));
         QCOMPARE(status(), QStringLiteral("Ready to fill with Black"));
         const int k = indexOf(5, 10);
@@ -132,9 +119,9 @@ private slots:
     }
 
     void customColoursArePickedOrCancelled() {
-        dialogs_->colorAnswers.push_back(QColor(139, 69, 19));
-        dialogs_->colorAnswers.push_back(QColor(1, 2, 3));
-        dialogs_->colorAnswers.push_back(std::nullopt);
+        dialogs().colorAnswers.push_back(QColor(139, 69, 19));
+        dialogs().colorAnswers.push_back(QColor(1, 2, 3));
+        dialogs().colorAnswers.push_back(std::nullopt);
         QVERIFY(frame().runCommand(cmd::ChooseCustomColor));
         QCOMPARE(model().FillColor, kWalnutColor);
         QVERIFY(frame().runCommand(cmd::ChooseCustomColor));
@@ -144,7 +131,7 @@ private slots:
         QVERIFY(frame().runCommand(cmd::ChooseCustomColor));  // cancelled
         QCOMPARE(model().FillColor, 0xFF010203u);
         QCOMPARE(status(), QStringLiteral("Ready to fill with Custom Colored Wood"));
-        QCOMPARE(dialogs_->colorRequests, 3);
+        QCOMPARE(dialogs().colorRequests, 3);
     }
 
     void centreDiscAndClearAll() {

@@ -1,9 +1,9 @@
+#include "AppFixture.h"
 #include "BowlModel.h"
 #include "CChildView.h"
 #include "CCorvane07App.h"
 #include "CMainFrame.h"
 #include "CommandIds.h"
-#include "ScriptedDialogs.h"
 #include "TestEnvironment.h"
 #include "ViewProbe.h"
 
@@ -36,53 +36,42 @@ void writeAll(const QString& path, const QByteArray& bytes) {
     file.write(bytes);
 }
 
-bool isCi() { return qEnvironmentVariable("CI") == QLatin1String("true"); }
+bool isCi() {
+    return qEnvironmentVariable("CI") == QLatin1String("true");
+}
 }  // namespace
 
 class DesignFileCommandsTest : public QObject {
     Q_OBJECT
 
     test::TestEnvironment environment_;
-    std::unique_ptr<test::ScriptedDialogs> dialogs_;
-    std::unique_ptr<CCorvane07App> app_;
+    test::AppFixture fixture_;
 
-    BowlModel& model() { return BowlModel::instance(); }
-    CMainFrame& frame() { return *app_->mainFrame(); }
-    CChildView& view() { return *frame().view(); }
-    void click(int index) { ClickView(view(), SegmentPoint(model(), index)); }
+    BowlModel& model() { return fixture_.model(); }
+    CMainFrame& frame() { return fixture_.frame(); }
+    CChildView& view() { return fixture_.view(); }
+    test::ScriptedDialogs& dialogs() { return fixture_.dialogs(); }
+    void click(int index) { fixture_.click(index); }
     QString path(const QString& name) { return environment_.tempPath(name); }
 
     void save(const QString& chosen) {
-        dialogs_->fileAnswers.push_back(chosen);
+        dialogs().fileAnswers.push_back(chosen);
         QVERIFY(frame().runCommand(cmd::SaveCsv));
     }
     void open(const QString& chosen) {
-        dialogs_->fileAnswers.push_back(chosen);
+        dialogs().fileAnswers.push_back(chosen);
         QVERIFY(frame().runCommand(cmd::OpenCsv));
     }
 
 private slots:
-    void init() {
-        test::TestEnvironment::resetModel();
-        dialogs_ = std::make_unique<test::ScriptedDialogs>();
-        app_ = std::make_unique<CCorvane07App>(model());
-        QVERIFY(app_->InitInstance());
-        frame().resize(1000, 760);
-        QVERIFY(QTest::qWaitForWindowExposed(&frame()));
-        view().repaintNow();
-    }
-
-    void cleanup() {
-        QCOMPARE(dialogs_->unexpected, 0);
-        app_.reset();
-        dialogs_.reset();
-    }
+    void init() { fixture_.setUp(); }
+    void cleanup() { QCOMPARE(fixture_.tearDown(), 0); }
 
     void saveWritesTheDesignAndAppendsTheSuffix() {
         click(5);
         save(path("design.txt"));
-        QCOMPARE(dialogs_->messages, QStringList{"Corvane saved successfully."});
-        const FileDialogRequest request = dialogs_->fileRequests.last();
+        QCOMPARE(dialogs().messages, QStringList{"Corvane saved successfully."});
+        const FileDialogRequest request = dialogs().fileRequests.last();
         QCOMPARE(request.filter, QStringLiteral("CSV Files (*.csv)|*.csv|All Files (*.*)|*.*||"));
         QCOMPARE(request.defaultSuffix, QStringLiteral("csv"));
         QVERIFY(request.forSaving);
@@ -104,7 +93,7 @@ private slots:
         click(5);
         save(QString());
         open(QString());
-        QVERIFY(dialogs_->messages.isEmpty());
+        QVERIFY(dialogs().messages.isEmpty());
         QCOMPARE(model().FillHistory.size(), size_t(1));
     }
 
@@ -117,7 +106,7 @@ private slots:
         const RowTallyMap tallies = model().RowTallies;
         QVERIFY(frame().runCommand(cmd::ClearAllSegmentColors));
         open(path("round.csv"));
-        QCOMPARE(dialogs_->messages.last(), QStringLiteral("Corvane loaded successfully."));
+        QCOMPARE(dialogs().messages.last(), QStringLiteral("Corvane loaded successfully."));
         QCOMPARE(model().SegmentTable[5].SegmentColor, kWalnutColor);
         QCOMPARE(model().RowTallies, tallies);
         QCOMPARE(model().FillHistory.size(), size_t(3));
@@ -131,14 +120,14 @@ private slots:
     void failuresLeaveTheDesignAndTheOldFileAlone() {
         click(7);
         save("/nonexistent-directory/design.csv");
-        QCOMPARE(dialogs_->messages.last(), QStringLiteral("Failed to open file for saving."));
+        QCOMPARE(dialogs().messages.last(), QStringLiteral("Failed to open file for saving."));
         open(path("missing.csv"));
-        QCOMPARE(dialogs_->messages.last(), QStringLiteral("Failed to open file for loading."));
+        QCOMPARE(dialogs().messages.last(), QStringLiteral("Failed to open file for loading."));
 
         writeAll(path("huge.csv"), "ID,3.5\r\nRows,100\r\nSegments,100\r\nSegmentProp Start,\r\n");
         open(path("huge.csv"));
-        QVERIFY(dialogs_->messages.last().startsWith("Error loading file: "));
-        QVERIFY(dialogs_->messages.last().contains("2047"));
+        QVERIFY(dialogs().messages.last().startsWith("Error loading file: "));
+        QVERIFY(dialogs().messages.last().contains("2047"));
         QCOMPARE(model().Rows, 8);
         QCOMPARE(model().FillHistory.size(), size_t(1));
         QCOMPARE(model().SegmentTable[7].SegmentColor, kWalnutColor);
@@ -148,7 +137,8 @@ private slots:
     void fullDiskReportsAndKeepsTheOldFile() {
         const QString mountPoint = path("tiny");
         QDir().mkpath(mountPoint);
-        if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=4k", "tmpfs", mountPoint}) != 0) {
+        if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=4k", "tmpfs", mountPoint}) !=
+            0) {
             QSKIP("mounting a small tmpfs needs root");
         }
         const QString target = mountPoint + "/design.csv";
@@ -157,7 +147,7 @@ private slots:
         model().Segments = 100;
         view().onParametersChanged();
         save(target);
-        const QString message = dialogs_->messages.last();
+        const QString message = dialogs().messages.last();
         QProcess::execute("umount", {mountPoint});
         QVERIFY2(message.startsWith("Error saving file: Disk full while accessing ") ||
                      message == QStringLiteral("Failed to open file for saving."),

@@ -1,0 +1,60 @@
+#include "AppFixture.h"
+
+#include "BowlModel.h"
+#include "CChildView.h"
+#include "CCorvane07App.h"
+#include "CMainFrame.h"
+#include "TestEnvironment.h"
+#include "ViewProbe.h"
+
+#include <QCoreApplication>
+#include <QtTest>
+
+namespace corvane::test {
+
+AppFixture::AppFixture() = default;
+
+AppFixture::~AppFixture() {
+    tearDown();
+}
+
+void AppFixture::setUp(QSize frameSize) {
+    TestEnvironment::resetModel();
+    dialogs_ = std::make_unique<ScriptedDialogs>();
+    restart(frameSize);
+}
+
+void AppFixture::restart(QSize frameSize) {
+    app_.reset();
+    app_ = std::make_unique<CCorvane07App>(model());
+    QVERIFY(app_->InitInstance());
+    frame().resize(frameSize);
+    QVERIFY(QTest::qWaitForWindowExposed(&frame()));
+    QCoreApplication::processEvents();
+    view().repaintNow();
+}
+
+int AppFixture::tearDown() {
+    const int unexpected = dialogs_ ? dialogs_->unexpected : 0;
+    app_.reset();
+    dialogs_.reset();
+    return unexpected;
+}
+
+BowlModel& AppFixture::model() {
+    return BowlModel::instance();
+}
+
+CMainFrame& AppFixture::frame() {
+    return *app_->mainFrame();
+}
+
+CChildView& AppFixture::view() {
+    return *frame().view();
+}
+
+void AppFixture::click(int index) {
+    ClickView(view(), SegmentPoint(model(), index));
+}
+
+}  // namespace corvane::test

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "ScriptedDialogs.h"
+
+#include <QSize>
+
+#include <memory>
+
+namespace corvane {
+class BowlModel;
+class CCorvane07App;
+class CChildView;
+class CMainFrame;
+}  // namespace corvane
+
+namespace corvane::test {
+
+// A running program for one test: the application object with its shown
+// main frame, the process-wide model reset to a fresh design, and scripted
+// dialogs that answer whatever the test queued.
+class AppFixture {
+public:
+    AppFixture();
+    ~AppFixture();
+
+    // Resets the model and dialogs and starts the program.
+    void setUp(QSize frameSize = QSize(1000, 760));
+    // Starts the program again on the same model, as a restart would.
+    void restart(QSize frameSize = QSize(1000, 760));
+    // Ends the program; the number of dialogs the test did not expect.
+    int tearDown();
+
+    ScriptedDialogs& dialogs() { return *dialogs_; }
+    BowlModel& model();
+    CCorvane07App& app() { return *app_; }
+    CMainFrame& frame();
+    CChildView& view();
+
+    // Left click at the middle of record k.
+    void click(int index);
+
+private:
+    std::unique_ptr<ScriptedDialogs> dialogs_;
+    std::unique_ptr<CCorvane07App> app_;
+};
+
+}  // namespace corvane::test

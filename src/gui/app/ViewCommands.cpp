@@ -2,7 +2,9 @@
 
 #include "CChildView.h"
 #include "FillColorCommands.h"
+#include "ParametersCommands.h"
 #include "SegmentClickHandler.h"
+#include "SymmetryCommands.h"
 #include "UndoCommands.h"
 
 namespace corvane {
@@ -11,6 +13,8 @@ void InstallViewCommands(CChildView& view) {
     new FillColorCommands(view);
     new SegmentClickHandler(view);
     new UndoCommands(view);
+    new ParametersCommands(view);
+    new SymmetryCommands(view);
 }
 
 }  // namespace corvane

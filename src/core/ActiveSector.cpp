@@ -85,6 +85,10 @@ std::int64_t CopyTarget(std::int64_t rowStart, std::int64_t position, int j, int
 
 }  // namespace
 
+bool IsAcceptableSectorCount(int sectors, int segments) {
+    return sectors >= 2 && sectors < segments && segments % sectors == 0;
+}
+
 void ComputeActiveSector(BowlModel& model) {
     if (!CanComputeSector(model)) {
         return;

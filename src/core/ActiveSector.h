@@ -6,6 +6,10 @@
 
 namespace corvane {
 
+// The sector counts symmetry mode takes: at least 2, fewer than the
+// segments of a row, and dividing them evenly.
+bool IsAcceptableSectorCount(int sectors, int segments);
+
 // Computes and stores the four sector angles from Segments, Rows and
 // SymmetrySectors. Requires SymmetrySectors >= 1 and Segments >= 1.
 void ComputeActiveSector(BowlModel& model);

@@ -54,6 +54,19 @@ TEST(ActiveSector, AnglesSitAroundTheTop) {
     }
 }
 
+TEST(ActiveSector, AcceptedSectorCountsDivideTheRow) {
+    std::vector<int> accepted;
+    for (int sectors = -24; sectors <= 30; ++sectors) {
+        if (IsAcceptableSectorCount(sectors, 24)) {
+            accepted.push_back(sectors);
+        }
+    }
+    EXPECT_EQ(accepted, (std::vector<int>{2, 3, 4, 6, 8, 12}));
+    EXPECT_FALSE(IsAcceptableSectorCount(2, 1));
+    EXPECT_FALSE(IsAcceptableSectorCount(2, 0));
+    EXPECT_TRUE(IsAcceptableSectorCount(7, 2023));
+}
+
 TEST(ActiveSector, UnusableCountsLeaveTheAnglesAlone) {
     for (const auto& [segments, sectors] : std::vector<std::pair<int, int>>{{0, 4}, {24, 0}}) {
         BowlModel model;

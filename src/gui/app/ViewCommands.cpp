@@ -3,7 +3,9 @@
 #include "CChildView.h"
 #include "DesignFileCommands.h"
 #include "FillColorCommands.h"
+#include "ParametersCommands.h"
 #include "SegmentClickHandler.h"
+#include "SymmetryCommands.h"
 #include "UndoCommands.h"
 
 namespace corvane {
@@ -13,6 +15,8 @@ void InstallViewCommands(CChildView& view) {
     new SegmentClickHandler(view);
     new UndoCommands(view);
     new DesignFileCommands(view);
+    new ParametersCommands(view);
+    new SymmetryCommands(view);
 }
 
 }  // namespace corvane

@@ -1,0 +1,198 @@
+#include "CParametersBox.h"
+
+#include "BowlModel.h"
+#include "CChildView.h"
+#include "DialogService.h"
+#include "DialogUnits.h"
+#include "FieldExchange.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace corvane {
+
+namespace {
+
+constexpr int kFieldLeft = 41;
+constexpr int kLabelLeft = 99;
+constexpr int kIdTop = 31;
+constexpr int kOdTop = 55;
+constexpr int kRowsTop = 79;
+constexpr int kSegmentsTop = 103;
+constexpr int kFontSizeTop = 126;
+
+const QString kOutOfLimitsStyle = QStringLiteral("QLineEdit { border: 2px solid #FF0000; }");
+
+std::size_t Slot(BoxField which) {
+    return static_cast<std::size_t>(which);
+}
+
+}  // namespace
+
+CParametersBox::CParametersBox(CChildView& view)
+    : QDialog(&view), view_(view), copies_(BoxParameters::instance()) {
+    setWindowTitle(QStringLiteral("Parameters Box"));
+    setFont(DialogFont(QStringLiteral("MS Shell Dlg"), 8));
+    buildControls();
+    copies_.LoadFrom(view_.model());
+    writeFields();
+    // A design opened from a file may already be beyond what the box takes.
+    showLimits(copies_.CheckLimits());
+    placeBelowMenuBar();
+    okButton_->setFocus(Qt::OtherFocusReason);
+}
+
+QLineEdit* CParametersBox::field(BoxField which) const {
+    return fields_[Slot(which)];
+}
+
+// Controls are made in tab order; on the screen Rows stands above Segments.
+void CParametersBox::buildControls() {
+    const DialogUnits units(font());
+    setFixedSize(units.size(309, 176));
+    okButton_ = new QPushButton(QStringLiteral("OK"), this);
+    units.place(*okButton_, 198, 155, 50, 14);
+    okButton_->setDefault(true);
+    connect(okButton_, &QPushButton::clicked, this, &CParametersBox::accept);
+    cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
+    units.place(*cancelButton_, 252, 155, 50, 14);
+    connect(cancelButton_, &QPushButton::clicked, this, &CParametersBox::reject);
+
+    addField(BoxField::ID, kIdTop);
+    addField(BoxField::OD, kOdTop);
+    addField(BoxField::Segments, kSegmentsTop);
+    addField(BoxField::Rows, kRowsTop);
+    addField(BoxField::FontSize, kFontSizeTop);
+
+    addLabel("Inside Diameter in Decimal", kIdTop);
+    addLabel("Outside Diameter in Decimal", kOdTop);
+    addLabel("Segments per Row", kSegmentsTop);
+    addLabel("Rows", kRowsTop);
+    addLabel("Font Size", kFontSizeTop);
+
+    limitLine_ = new QLabel(this);
+    units.place(*limitLine_, 7, 146, 186, 27);
+    limitLine_->setWordWrap(true);
+    limitLine_->setStyleSheet(QStringLiteral("QLabel { color: #C00000; }"));
+}
+
+void CParametersBox::addField(BoxField which, int top) {
+    auto* edit = new QLineEdit(this);
+    DialogUnits(font()).place(*edit, kFieldLeft, top, 40, 14);
+    // Only the user's edits count; writing the fields on opening does not.
+    connect(edit, &QLineEdit::textEdited, this, [this, which] { onFieldEdited(which); });
+    fields_[Slot(which)] = edit;
+}
+
+void CParametersBox::addLabel(const char* text, int top) {
+    auto* label = new QLabel(QString::fromLatin1(text), this);
+    DialogUnits(font()).place(*label, kLabelLeft, top + 3, 190, 8);
+}
+
+void CParametersBox::writeFields() {
+    field(BoxField::ID)->setText(NumberFieldText(copies_.BoxID));
+    field(BoxField::OD)->setText(NumberFieldText(copies_.BoxOD));
+    field(BoxField::Rows)->setText(IntegerFieldText(copies_.BoxRows));
+    field(BoxField::Segments)->setText(IntegerFieldText(copies_.BoxSegments));
+    field(BoxField::FontSize)->setText(IntegerFieldText(copies_.BoxFontSize));
+    // A long number shows its leading digits, not its tail.
+    for (QLineEdit* edit : fields_) {
+        edit->setCursorPosition(0);
+    }
+}
+
+bool CParametersBox::readFields() {
+    const auto readNumber = [this](BoxField which, double& copy) {
+        const std::optional<double> value = ReadNumberField(*field(which));
+        copy = value.value_or(copy);
+        return value.has_value();
+    };
+    const auto readInteger = [this](BoxField which, int& copy) {
+        const std::optional<int> value = ReadIntegerField(*field(which));
+        copy = value.value_or(copy);
+        return value.has_value();
+    };
+    return readNumber(BoxField::ID, copies_.BoxID) && readNumber(BoxField::OD, copies_.BoxOD) &&
+           readInteger(BoxField::Rows, copies_.BoxRows) &&
+           readInteger(BoxField::Segments, copies_.BoxSegments) &&
+           readInteger(BoxField::FontSize, copies_.BoxFontSize);
+}
+
+// A field that cannot be read has had its message; the other fields still
+// decide whether the design may change.
+void CParametersBox::onFieldEdited(BoxField edited) {
+    lastEdited_ = edited;
+    readFields();
+    const std::optional<BoxLimitProblem> problem = copies_.CheckLimits();
+    showLimits(problem);
+    if (problem) {
+        return;
+    }
+    copies_.CopyTo(view_.model());
+    view_.onParametersChanged();
+}
+
+void CParametersBox::showLimits(const std::optional<BoxLimitProblem>& problem) {
+    for (QLineEdit* edit : fields_) {
+        edit->setStyleSheet(QString());
+        edit->setToolTip(QString());
+    }
+    limitLine_->clear();
+    if (!problem) {
+        return;
+    }
+    const QString message = QString::fromStdString(problem->message);
+    for (BoxField which : problem->fields) {
+        field(which)->setStyleSheet(kOutOfLimitsStyle);
+        field(which)->setToolTip(message);
+    }
+    limitLine_->setText(message);
+}
+
+void CParametersBox::accept() {
+    if (!readFields()) {
+        return;
+    }
+    const std::optional<BoxLimitProblem> problem = copies_.CheckLimits();
+    showLimits(problem);
+    if (problem) {
+        DialogService::instance().showMessage(this, QString::fromStdString(problem->message));
+        selectFieldToMend(*problem);
+        return;
+    }
+    // A value with more digits than the field shows (one from a design file)
+    // comes back rounded to what the field shows; the drawing follows it.
+    const bool changed = !copies_.SameAs(view_.model());
+    copies_.CopyTo(view_.model());
+    if (changed) {
+        view_.onParametersChanged();
+    }
+    QDialog::accept();
+}
+
+// Of two fields that break a limit together, the one the user typed in last
+// is the one to go back to.
+void CParametersBox::selectFieldToMend(const BoxLimitProblem& problem) {
+    BoxField target = problem.fields.front();
+    for (BoxField which : problem.fields) {
+        if (lastEdited_ == which) {
+            target = which;
+        }
+    }
+    field(target)->setFocus(Qt::OtherFocusReason);
+    field(target)->selectAll();
+}
+
+void CParametersBox::placeBelowMenuBar() {
+    auto* mainWindow = qobject_cast<QMainWindow*>(view_.window());
+    if (mainWindow == nullptr) {
+        return;
+    }
+    const int menuBarHeight = mainWindow->menuBar()->sizeHint().height();
+    PlaceAtOwnerOffset(*this, mainWindow, QPoint(10, 45 + menuBarHeight));
+}
+
+}  // namespace corvane

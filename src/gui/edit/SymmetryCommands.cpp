@@ -1,0 +1,46 @@
+#include "SymmetryCommands.h"
+
+#include "ActiveSector.h"
+#include "BowlModel.h"
+#include "CChildView.h"
+#include "CErrorDialog.h"
+#include "CSymmetryDialog.h"
+#include "CommandIds.h"
+#include "DialogService.h"
+
+namespace corvane {
+
+SymmetryCommands::SymmetryCommands(CChildView& view) : QObject(&view), view_(view) {
+    view_.commands().add(cmd::EnterSymmetryMode, [this] { enterSymmetryMode(); });
+    view_.commands().add(cmd::ExitSymmetryMode, [this] { exitSymmetryMode(); });
+}
+
+// Asks until a count is accepted or the user cancels either dialog; only an
+// accepted count changes anything. The repaint is immediate so that the
+// sector angles a click is tested against are those of the new count.
+void SymmetryCommands::enterSymmetryMode() {
+    DialogService& dialogs = DialogService::instance();
+    QWidget* owner = view_.window();
+    for (;;) {
+        CSymmetryDialog request(owner);
+        if (dialogs.runDialog(request) != QDialog::Accepted) {
+            return;
+        }
+        if (IsAcceptableSectorCount(request.RequestedSectors, view_.model().Segments)) {
+            view_.model().SymmetrySectors = request.RequestedSectors;
+            view_.repaintNow();
+            return;
+        }
+        CErrorDialog refusal(owner);
+        if (dialogs.runDialog(refusal) == QDialog::Rejected) {
+            return;
+        }
+    }
+}
+
+void SymmetryCommands::exitSymmetryMode() {
+    view_.model().SymmetrySectors = 0;
+    view_.repaintNow();
+}
+
+}  // namespace corvane

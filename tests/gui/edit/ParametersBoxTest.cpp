@@ -1,0 +1,342 @@
+#include "BowlModel.h"
+#include "BoxParameters.h"
+#include "CChildView.h"
+#include "CCorvane07App.h"
+#include "CMainFrame.h"
+#include "CParametersBox.h"
+#include "CommandIds.h"
+#include "ScriptedDialogs.h"
+#include "TestEnvironment.h"
+#include "ViewProbe.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+using namespace corvane;
+using test::ClickView;
+using test::SegmentPoint;
+using test::ShownColor;
+
+namespace {
+
+constexpr Argb kWalnutColor = 0xFF8B4513u;
+
+bool ShowsRed(QWidget& widget) {
+    const QImage image = widget.grab().toImage();
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.red() > 200 && c.green() < 60 && c.blue() < 60) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+class ParametersBoxTest : public QObject {
+    Q_OBJECT
+
+    test::TestEnvironment environment_;
+    std::unique_ptr<test::ScriptedDialogs> dialogs_;
+    std::unique_ptr<CCorvane07App> app_;
+
+    BowlModel& model() { return BowlModel::instance(); }
+    CMainFrame& frame() { return *app_->mainFrame(); }
+    CChildView& view() { return *frame().view(); }
+    QStringList& messages() { return dialogs_->messages; }
+
+    // Opens the box through its command and lets the script work on it while
+    // it is on the screen; returns the box's result.
+    int runBox(const std::function<void(CParametersBox&)>& script) {
+        int result = -1;
+        dialogs_->dialogAnswers.push_back([&](QDialog& dialog) {
+            auto& box = dynamic_cast<CParametersBox&>(dialog);
+            box.show();
+            if (QTest::qWaitForWindowExposed(&box)) {
+                script(box);
+            }
+            result = box.result();
+            return result;
+        });
+        frame().runCommand(cmd::ShowParametersBox);
+        return result;
+    }
+
+    // Replaces the text of a field by typing it, as a user who selected it all.
+    static void retype(QLineEdit* field, const QString& text) {
+        field->selectAll();
+        QTest::keyClicks(field, text);
+    }
+
+    // Replaces the text in one edit, as a paste does. Typed one key at a
+    // time, "-5" would stop at the lone sign, which is no number.
+    static void paste(QLineEdit* field, const QString& text) {
+        field->selectAll();
+        field->insert(text);
+    }
+
+private slots:
+    void init() {
+        test::TestEnvironment::resetModel();
+        BoxParameters::instance() = BoxParameters();
+        dialogs_ = std::make_unique<test::ScriptedDialogs>();
+        app_ = std::make_unique<CCorvane07App>(model());
+        QVERIFY(app_->InitInstance());
+        frame().resize(1000, 760);
+        QVERIFY(QTest::qWaitForWindowExposed(&frame()));
+        view().repaintNow();
+    }
+
+    void cleanup() {
+        const int unexpected = dialogs_->unexpected;
+        app_.reset();
+        dialogs_.reset();
+        QCOMPARE(unexpected, 0);
+    }
+
+    void opensWithTheLiveValuesInTemplateOrder() {
+        model().ID = 1.0 / 3.0;  // as a design file may leave it
+        model().OD = 12.0;
+        model().Rows = 5;
+        runBox([this](CParametersBox& box) {
+            QCOMPARE(box.windowTitle(), QStringLiteral("Parameters Box"));
+            QCOMPARE(box.field(BoxField::ID)->text(), QStringLiteral("0.333333333333333"));
+            QCOMPARE(box.field(BoxField::OD)->text(), QStringLiteral("12"));
+            QCOMPARE(box.field(BoxField::Rows)->text(), QStringLiteral("5"));
+            QCOMPARE(box.field(BoxField::Segments)->text(), QStringLiteral("24"));
+            QCOMPARE(box.field(BoxField::FontSize)->text(), QStringLiteral("12"));
+            QVERIFY(box.limitLine()->text().isEmpty());
+
+            const QList<QWidget*> tabOrder = {box.okButton(),
+                                              box.cancelButton(),
+                                              box.field(BoxField::ID),
+                                              box.field(BoxField::OD),
+                                              box.field(BoxField::Segments),
+                                              box.field(BoxField::Rows),
+                                              box.field(BoxField::FontSize)};
+            for (qsizetype i = 0; i + 1 < tabOrder.size(); ++i) {
+                QCOMPARE(tabOrder[i]->nextInFocusChain(), tabOrder[i + 1]);
+            }
+            QCOMPARE(box.focusWidget(), box.okButton());
+            QVERIFY(box.field(BoxField::Rows)->y() < box.field(BoxField::Segments)->y());
+            QVERIFY(box.okButton()->x() > box.field(BoxField::ID)->x());
+
+            const int menuBarHeight = frame().menuBar()->sizeHint().height();
+            QCOMPARE(box.pos(), frame().frameGeometry().topLeft() + QPoint(10, 45 + menuBarHeight));
+            QTest::keyClick(&box, Qt::Key_Return);
+        });
+        // OK takes the value as the field shows it, and the drawing follows.
+        QCOMPARE(model().ID, 0.333333333333333);
+        QCOMPARE(model().SegmentTable[0].OuterRadius, 0.333333333333333 * 0.5 * 96);
+        QVERIFY(messages().isEmpty());
+    }
+
+    void enterRightAfterOpeningChangesNothing() {
+        model().FillSegment(30);
+        view().repaintNow();
+        const BowlModel before = model();
+        const QImage shown = view().lastPaintedImage();
+        const int result = runBox([](CParametersBox& box) {
+            QTest::keyClick(&box, Qt::Key_Return);
+            QVERIFY(!box.isVisible());
+        });
+        QCOMPARE(result, int(QDialog::Accepted));
+        QCOMPARE(model().ID, before.ID);
+        QCOMPARE(model().OD, before.OD);
+        QCOMPARE(model().Rows, before.Rows);
+        QCOMPARE(model().Segments, before.Segments);
+        QCOMPARE(model().FontSize, before.FontSize);
+        QVERIFY(model().SegmentTable == before.SegmentTable);
+        QVERIFY(model().FillHistory == before.FillHistory);
+        QCOMPARE(view().lastPaintedImage(), shown);
+        QVERIFY(messages().isEmpty());
+    }
+
+    // Typing 100 rows passes 1 and 10 on the way; 100 rows of 24 segments do
+    // not fit the table, so the drawing stays at 10 rows and the box says why.
+    void everyKeystrokeReachesTheDrawingWithinTheLimits() {
+        runBox([this](CParametersBox& box) {
+            QLineEdit* rows = box.field(BoxField::Rows);
+            rows->selectAll();
+            QTest::keyClick(rows, Qt::Key_1);
+            QCOMPARE(model().Rows, 1);
+            QCOMPARE(model().SegmentTable[24].OuterRadius, 8.1 * 0.5 * 96);
+            QTest::keyClick(rows, Qt::Key_0);
+            QCOMPARE(model().Rows, 10);
+            const QImage tenRows = view().lastPaintedImage();
+
+            QTest::keyClick(rows, Qt::Key_0);
+            QCOMPARE(model().Rows, 10);
+            QCOMPARE(view().lastPaintedImage(), tenRows);
+            QCOMPARE(BoxParameters::instance().BoxRows, 100);
+            const QString limit =
+                "Rows x Segments must be at most 2047 (the segment table holds 2048 records).";
+            QCOMPARE(box.limitLine()->text(), limit);
+            QCOMPARE(rows->toolTip(), limit);
+            QCOMPARE(box.field(BoxField::Segments)->toolTip(), limit);
+            QVERIFY(ShowsRed(*rows));
+            QVERIFY(!ShowsRed(*box.field(BoxField::ID)));
+            QVERIFY(messages().isEmpty());
+
+            QTest::keyClick(rows, Qt::Key_Backspace);
+            QCOMPARE(model().Rows, 10);
+            QVERIFY(box.limitLine()->text().isEmpty());
+            QVERIFY(rows->toolTip().isEmpty());
+            QVERIFY(!ShowsRed(*rows));
+
+            // Cancel does not bring back the rows in force at opening.
+            QTest::mouseClick(box.cancelButton(), Qt::LeftButton);
+        });
+        QCOMPARE(model().Rows, 10);
+        QCOMPARE(BoxParameters::instance().BoxRows, 10);
+    }
+
+    void outOfLimitValuesAreRefusedAsAWhole_data() {
+        QTest::addColumn<int>("which");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("limit");
+        QTest::addColumn<bool>("pasted");
+        const auto row = [](const char* name, BoxField which, const char* text, const char* limit,
+                            bool pasted = false) {
+            QTest::newRow(name) << static_cast<int>(which) << QString::fromLatin1(text)
+                                << QString::fromLatin1(limit) << pasted;
+        };
+        row("no rows", BoxField::Rows, "0", "Rows must be at least 1.");
+        row("negative rows", BoxField::Rows, "-5", "Rows must be at least 1.", true);
+        row("no segments", BoxField::Segments, "0", "Segments per Row must be at least 1.");
+        row("ID above OD", BoxField::ID, "9", "ID must be smaller than OD.");
+        row("OD below ID", BoxField::OD, "3.5", "ID must be smaller than OD.");
+        row("negative ID", BoxField::ID, "-1", "ID must not be negative.", true);
+        row("huge OD", BoxField::OD, "1e9", "OD must be a number between -10000 and 10000 inches.");
+        row("infinite OD", BoxField::OD, "inf",
+            "OD must be a number between -10000 and 10000 inches.", true);
+        row("tiny font", BoxField::FontSize, "0", "Font Size must be between 1 and 144.");
+        row("huge font", BoxField::FontSize, "200", "Font Size must be between 1 and 144.", true);
+    }
+
+    void outOfLimitValuesAreRefusedAsAWhole() {
+        QFETCH(int, which);
+        QFETCH(QString, text);
+        QFETCH(QString, limit);
+        QFETCH(bool, pasted);
+        const BowlModel before = model();
+        runBox([&](CParametersBox& box) {
+            QLineEdit* field = box.field(static_cast<BoxField>(which));
+            pasted ? paste(field, text) : retype(field, text);
+            QCOMPARE(box.limitLine()->text(), limit);
+            QVERIFY(ShowsRed(*field));
+            QVERIFY(messages().isEmpty());
+
+            // OK names the limit once and keeps the box open on the field.
+            QTest::mouseClick(box.okButton(), Qt::LeftButton);
+            QCOMPARE(messages(), QStringList{limit});
+            QVERIFY(box.isVisible());
+            QCOMPARE(box.focusWidget(), field);
+            QCOMPARE(field->selectedText(), field->text());
+            box.reject();
+        });
+        QCOMPARE(model().ID, before.ID);
+        QCOMPARE(model().OD, before.OD);
+        QCOMPARE(model().Rows, before.Rows);
+        QCOMPARE(model().Segments, before.Segments);
+        QCOMPARE(model().FontSize, before.FontSize);
+    }
+
+    void numbersAreReadFromTheStartOfTheText() {
+        runBox([this](CParametersBox& box) {
+            QLineEdit* id = box.field(BoxField::ID);
+            retype(id, "3.5abc");
+            QCOMPARE(model().ID, 3.5);
+            retype(id, "2.75 in");
+            QCOMPARE(model().ID, 2.75);
+            QVERIFY(messages().isEmpty());
+
+            // Reading stops at a field that holds no number: the fields after
+            // it keep their last readings.
+            box.field(BoxField::OD)->setText("9");
+            retype(id, "x");
+            QCOMPARE(messages(), QStringList{"Enter a number."});
+            QCOMPARE(box.focusWidget(), id);
+            QCOMPARE(id->selectedText(), QStringLiteral("x"));
+            QCOMPARE(model().ID, 2.75);
+            QCOMPARE(BoxParameters::instance().BoxOD, 8.1);
+
+            retype(id, "3");
+            QCOMPARE(model().ID, 3.0);
+            QCOMPARE(model().OD, 9.0);
+
+            QLineEdit* rows = box.field(BoxField::Rows);
+            rows->selectAll();
+            QTest::keyClick(rows, Qt::Key_Backspace);
+            QCOMPARE(messages().last(), QStringLiteral("Enter an integer."));
+            QCOMPARE(model().Rows, 8);
+            QTest::keyClicks(rows, "6.9");
+            QCOMPARE(model().Rows, 6);
+            QCOMPARE(messages().size(), 2);
+            box.reject();
+        });
+    }
+
+    // Colours stay in their record slots, so a layout change moves the fills
+    // around and changing back puts them where they were.
+    void segmentsChangedAndBackBringTheFillsBack() {
+        const int k = 2 * 24 + 17;  // row 3, position 17
+        const QPoint where = SegmentPoint(model(), k);
+        ClickView(view(), where);
+        QCOMPARE(ShownColor(view().lastPaintedImage(), where), kWalnutColor);
+        runBox([&](CParametersBox& box) {
+            QLineEdit* segments = box.field(BoxField::Segments);
+            retype(segments, "12");
+            QCOMPARE(model().Segments, 12);
+            QCOMPARE(model().SegmentTable[k].SegmentRow, 6);
+            QCOMPARE(ShownColor(view().lastPaintedImage(), SegmentPoint(model(), k)), kWalnutColor);
+            QVERIFY(ShownColor(view().lastPaintedImage(), where) != kWalnutColor);
+            retype(segments, "24");
+            QCOMPARE(ShownColor(view().lastPaintedImage(), where), kWalnutColor);
+            QTest::keyClick(&box, Qt::Key_Escape);
+        });
+        QCOMPARE(model().Segments, 24);
+        QCOMPARE(model().FillHistory.size(), size_t(1));
+    }
+
+    // The box copies keep the last reading after the box closes, but every
+    // opening starts again from the live design.
+    void boxCopiesOutliveTheBoxAndOpeningReloadsThem() {
+        runBox([](CParametersBox& box) {
+            retype(box.field(BoxField::Segments), "300");
+            box.reject();
+        });
+        QCOMPARE(BoxParameters::instance().BoxSegments, 300);
+        QCOMPARE(model().Segments, 30);
+        runBox([](CParametersBox& box) {
+            QCOMPARE(box.field(BoxField::Segments)->text(), QStringLiteral("30"));
+            box.reject();
+        });
+        QCOMPARE(BoxParameters::instance().BoxSegments, 30);
+    }
+
+    void symmetryModeFollowsTheNewSegmentCount() {
+        model().SymmetrySectors = 4;
+        view().repaintNow();
+        runBox([this](CParametersBox& box) {
+            retype(box.field(BoxField::Segments), "10");
+            QCOMPARE(model().SymmetrySectors, 4);
+            QCOMPARE(model().SectorStartAngle, 252.0f);  // 2 segments per sector
+            retype(box.field(BoxField::Segments), "0");
+            QCOMPARE(model().Segments, 10);
+            box.reject();
+        });
+    }
+};
+
+QTEST_MAIN(ParametersBoxTest)
+#include "ParametersBoxTest.moc"

@@ -1,0 +1,228 @@
+#include "BowlModel.h"
+#include "CChildView.h"
+#include "CCorvane07App.h"
+#include "CErrorDialog.h"
+#include "CMainFrame.h"
+#include "CSymmetryDialog.h"
+#include "CommandIds.h"
+#include "ScriptedDialogs.h"
+#include "TestEnvironment.h"
+#include "ViewProbe.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include <memory>
+#include <vector>
+
+using namespace corvane;
+using test::ClickView;
+using test::SegmentPoint;
+
+namespace {
+
+int RedPixels(const QImage& image) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            count += (c.red() > 200 && c.green() < 60 && c.blue() < 60) ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+std::vector<int> HistoryIndices(const BowlModel& model) {
+    std::vector<int> indices;
+    for (const FillHistoryEntry& entry : model.FillHistory) {
+        indices.push_back(entry.SegmentIndex);
+    }
+    return indices;
+}
+
+}  // namespace
+
+class SymmetryTest : public QObject {
+    Q_OBJECT
+
+    test::TestEnvironment environment_;
+    std::unique_ptr<test::ScriptedDialogs> dialogs_;
+    std::unique_ptr<CCorvane07App> app_;
+
+    BowlModel& model() { return BowlModel::instance(); }
+    CMainFrame& frame() { return *app_->mainFrame(); }
+    CChildView& view() { return *frame().view(); }
+
+    void checkSectorDialogOpening(CSymmetryDialog& dialog) {
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Symmetry Mode"));
+        QCOMPARE(dialog.sectorField()->text(), QStringLiteral("0"));
+        QCOMPARE(dialog.focusWidget(), dialog.sectorField());
+        QCOMPARE(dialog.pos(), frame().frameGeometry().topLeft() + QPoint(10, 70));
+    }
+
+    // Types a sector count and presses OK.
+    void answerSectors(const QString& text) {
+        dialogs_->dialogAnswers.push_back([this, text](QDialog& dialog) {
+            auto& request = dynamic_cast<CSymmetryDialog&>(dialog);
+            checkSectorDialogOpening(request);
+            request.show();
+            request.sectorField()->selectAll();
+            QTest::keyClicks(request.sectorField(), text);
+            QTest::mouseClick(request.okButton(), Qt::LeftButton);
+            return request.result();
+        });
+    }
+
+    void answerSectorsWithCancel() {
+        dialogs_->dialogAnswers.push_back([this](QDialog& dialog) {
+            auto& request = dynamic_cast<CSymmetryDialog&>(dialog);
+            checkSectorDialogOpening(request);
+            request.show();
+            QTest::keyClick(&request, Qt::Key_Escape);
+            return request.result();
+        });
+    }
+
+    void checkErrorDialog(CErrorDialog& error) {
+        QCOMPARE(error.windowTitle(), QStringLiteral("Error"));
+        QCOMPARE(
+            error.findChild<QLabel*>()->text(),
+            QStringLiteral("That is not an integer factor of the number of segments.Try again."));
+        QCOMPARE(error.pos(), frame().frameGeometry().topLeft() + QPoint(20, 80));
+    }
+
+    // Enter presses "Try Again", the default button.
+    void answerError(bool tryAgain) {
+        dialogs_->dialogAnswers.push_back([this, tryAgain](QDialog& dialog) {
+            auto& error = dynamic_cast<CErrorDialog&>(dialog);
+            checkErrorDialog(error);
+            error.show();
+            QTest::keyClick(&error, tryAgain ? Qt::Key_Return : Qt::Key_Escape);
+            return error.result();
+        });
+    }
+
+    void checkRefusedText(CSymmetryDialog& request, const QString& text) {
+        QCOMPARE(dialogs_->messages, QStringList{"Enter an integer."});
+        QVERIFY(request.isVisible());
+        QCOMPARE(request.focusWidget(), request.sectorField());
+        QCOMPARE(request.sectorField()->selectedText(), text);
+    }
+
+    void enter() { QVERIFY(frame().runCommand(cmd::EnterSymmetryMode)); }
+
+private slots:
+    void init() {
+        test::TestEnvironment::resetModel();
+        dialogs_ = std::make_unique<test::ScriptedDialogs>();
+        app_ = std::make_unique<CCorvane07App>(model());
+        QVERIFY(app_->InitInstance());
+        frame().resize(1000, 760);
+        QVERIFY(QTest::qWaitForWindowExposed(&frame()));
+        view().repaintNow();
+    }
+
+    void cleanup() {
+        const int unexpected = dialogs_->unexpected;
+        const std::size_t unused = dialogs_->dialogAnswers.size();
+        app_.reset();
+        dialogs_.reset();
+        QCOMPARE(unexpected, 0);
+        QCOMPARE(unused, std::size_t(0));
+    }
+
+    void refusedCountsAskAgainFromZero_data() {
+        QTest::addColumn<QString>("typed");
+        for (const char* typed : {"0", "1", "24", "5", "-4", "48", "7abc"}) {
+            QTest::newRow(typed) << QString::fromLatin1(typed);
+        }
+    }
+
+    void refusedCountsAskAgainFromZero() {
+        QFETCH(QString, typed);
+        answerSectors(typed);
+        answerError(true);
+        answerSectors(typed);
+        answerError(false);
+        enter();
+        QCOMPARE(dialogs_->dialogTitles,
+                 (QStringList{"Symmetry Mode", "Error", "Symmetry Mode", "Error"}));
+        QCOMPARE(model().SymmetrySectors, 0);
+        QVERIFY(dialogs_->messages.isEmpty());
+    }
+
+    void cancelInEitherDialogKeepsTheCurrentCount() {
+        answerSectors("4");
+        enter();
+        QCOMPARE(model().SymmetrySectors, 4);
+
+        answerSectorsWithCancel();
+        enter();
+        QCOMPARE(model().SymmetrySectors, 4);
+
+        answerSectors("5");
+        answerError(false);
+        enter();
+        QCOMPARE(model().SymmetrySectors, 4);
+
+        // A refusal followed by an accepted count replaces the old count.
+        answerSectors("7");
+        answerError(true);
+        answerSectors("12");
+        enter();
+        QCOMPARE(model().SymmetrySectors, 12);
+    }
+
+    void textWithoutANumberKeepsTheDialogOpen() {
+        dialogs_->dialogAnswers.push_back([this](QDialog& dialog) {
+            auto& request = dynamic_cast<CSymmetryDialog&>(dialog);
+            request.show();
+            QLineEdit* field = request.sectorField();
+            field->selectAll();
+            QTest::keyClicks(field, "six");
+            QTest::mouseClick(request.okButton(), Qt::LeftButton);
+            checkRefusedText(request, "six");
+            QTest::keyClicks(field, " 6 sectors");
+            QTest::keyClick(field, Qt::Key_Return);
+            return request.result();
+        });
+        enter();
+        QCOMPARE(model().SymmetrySectors, 6);
+    }
+
+    // Four sectors of 24 segments: the active sector runs from 225 to 315
+    // degrees, and a click on position 17 of row 3 fills its counterparts
+    // 6, 12 and 18 positions on, wrapping past the end of the row.
+    void fourSectorsOutlineAndSymmetricFill() {
+        QCOMPARE(RedPixels(view().lastPaintedImage()), 0);
+        answerSectors("4");
+        enter();
+        QVERIFY(RedPixels(view().lastPaintedImage()) > 500);
+        QCOMPARE(model().SectorStartAngle, 225.0f);
+
+        ClickView(view(), SegmentPoint(model(), 65));
+        QCOMPARE(HistoryIndices(model()), (std::vector<int>{65, 71, 53, 59}));
+        for (int k : {71, 53, 59}) {
+            QCOMPARE(model().SegmentTable[k].SegmentColorName, std::string("Walnut"));
+        }
+        QCOMPARE(model().RowTallies.at(3).at("Walnut"), 4);
+
+        ClickView(view(), SegmentPoint(model(), 63));  // position 15: outside the sector
+        QCOMPARE(model().FillHistory.size(), size_t(5));
+
+        QVERIFY(frame().runCommand(cmd::ExitSymmetryMode));
+        QCOMPARE(model().SymmetrySectors, 0);
+        QCOMPARE(RedPixels(view().lastPaintedImage()), 0);
+        QCOMPARE(model().SegmentTable[71].SegmentColorName, std::string("Walnut"));
+
+        ClickView(view(), SegmentPoint(model(), 66));  // a plain fill again
+        QCOMPARE(model().FillHistory.size(), size_t(6));
+        QVERIFY(frame().runCommand(cmd::ExitSymmetryMode));  // already off
+        QCOMPARE(model().SymmetrySectors, 0);
+    }
+};
+
+QTEST_MAIN(SymmetryTest)
+#include "SymmetryTest.moc"

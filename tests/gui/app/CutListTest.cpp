@@ -30,18 +30,10 @@ QByteArray readAll(const QString& path) {
 }
 }  // namespace
 
-class CutListTest : public QObject {
+class CutListTest : public test::AppTestCase {
     Q_OBJECT
 
-    test::TestEnvironment environment_;
-    test::AppFixture fixture_;
-
-    BowlModel& model() { return fixture_.model(); }
-    CMainFrame& frame() { return fixture_.frame(); }
-    CChildView& view() { return fixture_.view(); }
-    test::ScriptedDialogs& dialogs() { return fixture_.dialogs(); }
     CutListPanel& panel() { return *frame().cutListPanel(); }
-    void click(int index) { fixture_.click(index); }
 
     void start() { fixture_.restart(QSize(1400, 800)); }
 
@@ -109,11 +101,11 @@ private slots:
         QCOMPARE(shownCounts()[2].first(), (QPair<QString, int>{"Maple", 2}));
         QVERIFY(frame().runCommand(cmd::UndoLastFill));
         QCOMPARE(shownCounts(), tallyCounts());
-        dialogs().fileAnswers.push_back(environment_.tempPath("follow.csv"));
+        dialogs().fileAnswers.push_back(tempPath("follow.csv"));
         QVERIFY(frame().runCommand(cmd::SaveCsv));
         QVERIFY(frame().runCommand(cmd::ClearAllSegmentColors));
         QCOMPARE(shownCounts(), tallyCounts());
-        dialogs().fileAnswers.push_back(environment_.tempPath("follow.csv"));
+        dialogs().fileAnswers.push_back(tempPath("follow.csv"));
         QVERIFY(frame().runCommand(cmd::OpenCsv));
         QCOMPARE(shownCounts()[2].first(), (QPair<QString, int>{"Maple", 1}));
         model().Rows = 5;
@@ -136,7 +128,7 @@ private slots:
     void commandLinePrintsWhatThePanelShows() {
         click(3);
         click(0);
-        const QString design = environment_.tempPath("cli.csv");
+        const QString design = tempPath("cli.csv");
         dialogs().fileAnswers.push_back(design);
         QVERIFY(frame().runCommand(cmd::SaveCsv));
         QCOMPARE(runCutList({"--cut-list", design}), QString::fromStdString(panel().csvText()));
@@ -145,7 +137,7 @@ private slots:
         QCOMPARE(runCutList({"--cut-list", "--units", "mm", "--kerf", "3", design}),
                  QString::fromStdString(panel().csvText()));
 
-        const QString saved = environment_.tempPath("cut list");
+        const QString saved = tempPath("cut list");
         dialogs().fileAnswers.push_back(saved);
         QVERIFY(frame().runCommand(cmd::SaveCutListCsv));
         QCOMPARE(dialogs().messages.last(), QStringLiteral("Cut list saved successfully."));
@@ -157,7 +149,7 @@ private slots:
         model().Segments = 80;
         view().onParametersChanged();
         click(5);
-        const QString pdf = environment_.tempPath("cutlist.pdf");
+        const QString pdf = tempPath("cutlist.pdf");
         dialogs().printerAnswers.push_back(true);
         dialogs().printerSetup = [pdf](QPrinter& printer) {
             printer.setOutputFormat(QPrinter::PdfFormat);
@@ -182,7 +174,7 @@ private slots:
         dialogs().saveChangesAnswers.push_back(SaveChangesAnswer::Save);
         dialogs().fileAnswers.push_back(QString());  // save dialog cancelled: stay open
         QVERIFY(!frame().close());
-        const QString path = environment_.tempPath("on-close.csv");
+        const QString path = tempPath("on-close.csv");
         dialogs().saveChangesAnswers.push_back(SaveChangesAnswer::Save);
         dialogs().fileAnswers.push_back(path);
         QVERIFY(frame().close());

@@ -30,17 +30,9 @@ int indexOf(int row, int position) {
 }
 }  // namespace
 
-class FillTest : public QObject {
+class FillTest : public test::AppTestCase {
     Q_OBJECT
 
-    test::TestEnvironment environment_;
-    test::AppFixture fixture_;
-
-    BowlModel& model() { return fixture_.model(); }
-    CMainFrame& frame() { return fixture_.frame(); }
-    CChildView& view() { return fixture_.view(); }
-    test::ScriptedDialogs& dialogs() { return fixture_.dialogs(); }
-    void click(int index) { fixture_.click(index); }
     QString status() { return StatusPane::text(); }
 
 private slots:

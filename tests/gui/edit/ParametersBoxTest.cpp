@@ -1,3 +1,4 @@
+#include "AppFixture.h"
 #include "BowlModel.h"
 #include "BoxParameters.h"
 #include "CChildView.h"
@@ -5,7 +6,6 @@
 #include "CMainFrame.h"
 #include "CParametersBox.h"
 #include "CommandIds.h"
-#include "ScriptedDialogs.h"
 #include "TestEnvironment.h"
 #include "ViewProbe.h"
 
@@ -42,23 +42,16 @@ bool ShowsRed(QWidget& widget) {
 
 }  // namespace
 
-class ParametersBoxTest : public QObject {
+class ParametersBoxTest : public test::AppTestCase {
     Q_OBJECT
 
-    test::TestEnvironment environment_;
-    std::unique_ptr<test::ScriptedDialogs> dialogs_;
-    std::unique_ptr<CCorvane07App> app_;
-
-    BowlModel& model() { return BowlModel::instance(); }
-    CMainFrame& frame() { return *app_->mainFrame(); }
-    CChildView& view() { return *frame().view(); }
-    QStringList& messages() { return dialogs_->messages; }
+    QStringList& messages() { return dialogs().messages; }
 
     // Opens the box through its command and lets the script work on it while
     // it is on the screen; returns the box's result.
     int runBox(const std::function<void(CParametersBox&)>& script) {
         int result = -1;
-        dialogs_->dialogAnswers.push_back([&](QDialog& dialog) {
+        dialogs().dialogAnswers.push_back([&](QDialog& dialog) {
             auto& box = dynamic_cast<CParametersBox&>(dialog);
             box.show();
             if (QTest::qWaitForWindowExposed(&box)) {
@@ -86,22 +79,11 @@ class ParametersBoxTest : public QObject {
 
 private slots:
     void init() {
-        test::TestEnvironment::resetModel();
         BoxParameters::instance() = BoxParameters();
-        dialogs_ = std::make_unique<test::ScriptedDialogs>();
-        app_ = std::make_unique<CCorvane07App>(model());
-        QVERIFY(app_->InitInstance());
-        frame().resize(1000, 760);
-        QVERIFY(QTest::qWaitForWindowExposed(&frame()));
-        view().repaintNow();
+        fixture_.setUp();
     }
 
-    void cleanup() {
-        const int unexpected = dialogs_->unexpected;
-        app_.reset();
-        dialogs_.reset();
-        QCOMPARE(unexpected, 0);
-    }
+    void cleanup() { QCOMPARE(fixture_.tearDown(), 0); }
 
     void opensWithTheLiveValuesInTemplateOrder() {
         model().ID = 1.0 / 3.0;  // as a design file may leave it

@@ -1,3 +1,4 @@
+#include "AppFixture.h"
 #include "BowlModel.h"
 #include "CChildView.h"
 #include "CCorvane07App.h"
@@ -5,7 +6,6 @@
 #include "CMainFrame.h"
 #include "CSymmetryDialog.h"
 #include "CommandIds.h"
-#include "ScriptedDialogs.h"
 #include "TestEnvironment.h"
 #include "ViewProbe.h"
 
@@ -44,16 +44,8 @@ std::vector<int> HistoryIndices(const BowlModel& model) {
 
 }  // namespace
 
-class SymmetryTest : public QObject {
+class SymmetryTest : public test::AppTestCase {
     Q_OBJECT
-
-    test::TestEnvironment environment_;
-    std::unique_ptr<test::ScriptedDialogs> dialogs_;
-    std::unique_ptr<CCorvane07App> app_;
-
-    BowlModel& model() { return BowlModel::instance(); }
-    CMainFrame& frame() { return *app_->mainFrame(); }
-    CChildView& view() { return *frame().view(); }
 
     void checkSectorDialogOpening(CSymmetryDialog& dialog) {
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Symmetry Mode"));
@@ -64,7 +56,7 @@ class SymmetryTest : public QObject {
 
     // Types a sector count and presses OK.
     void answerSectors(const QString& text) {
-        dialogs_->dialogAnswers.push_back([this, text](QDialog& dialog) {
+        dialogs().dialogAnswers.push_back([this, text](QDialog& dialog) {
             auto& request = dynamic_cast<CSymmetryDialog&>(dialog);
             checkSectorDialogOpening(request);
             request.show();
@@ -76,7 +68,7 @@ class SymmetryTest : public QObject {
     }
 
     void answerSectorsWithCancel() {
-        dialogs_->dialogAnswers.push_back([this](QDialog& dialog) {
+        dialogs().dialogAnswers.push_back([this](QDialog& dialog) {
             auto& request = dynamic_cast<CSymmetryDialog&>(dialog);
             checkSectorDialogOpening(request);
             request.show();
@@ -95,7 +87,7 @@ class SymmetryTest : public QObject {
 
     // Enter presses "Try Again", the default button.
     void answerError(bool tryAgain) {
-        dialogs_->dialogAnswers.push_back([this, tryAgain](QDialog& dialog) {
+        dialogs().dialogAnswers.push_back([this, tryAgain](QDialog& dialog) {
             auto& error = dynamic_cast<CErrorDialog&>(dialog);
             checkErrorDialog(error);
             error.show();
@@ -105,7 +97,7 @@ class SymmetryTest : public QObject {
     }
 
     void checkRefusedText(CSymmetryDialog& request, const QString& text) {
-        QCOMPARE(dialogs_->messages, QStringList{"Enter an integer."});
+        QCOMPARE(dialogs().messages, QStringList{"Enter an integer."});
         QVERIFY(request.isVisible());
         QCOMPARE(request.focusWidget(), request.sectorField());
         QCOMPARE(request.sectorField()->selectedText(), text);
@@ -114,24 +106,9 @@ class SymmetryTest : public QObject {
     void enter() { QVERIFY(frame().runCommand(cmd::EnterSymmetryMode)); }
 
 private slots:
-    void init() {
-        test::TestEnvironment::resetModel();
-        dialogs_ = std::make_unique<test::ScriptedDialogs>();
-        app_ = std::make_unique<CCorvane07App>(model());
-        QVERIFY(app_->InitInstance());
-        frame().resize(1000, 760);
-        QVERIFY(QTest::qWaitForWindowExposed(&frame()));
-        view().repaintNow();
-    }
+    void init() { fixture_.setUp(); }
 
-    void cleanup() {
-        const int unexpected = dialogs_->unexpected;
-        const std::size_t unused = dialogs_->dialogAnswers.size();
-        app_.reset();
-        dialogs_.reset();
-        QCOMPARE(unexpected, 0);
-        QCOMPARE(unused, std::size_t(0));
-    }
+    void cleanup() { QCOMPARE(fixture_.tearDown(), 0); }
 
     void refusedCountsAskAgainFromZero_data() {
         QTest::addColumn<QString>("typed");
@@ -147,10 +124,10 @@ private slots:
         answerSectors(typed);
         answerError(false);
         enter();
-        QCOMPARE(dialogs_->dialogTitles,
+        QCOMPARE(dialogs().dialogTitles,
                  (QStringList{"Symmetry Mode", "Error", "Symmetry Mode", "Error"}));
         QCOMPARE(model().SymmetrySectors, 0);
-        QVERIFY(dialogs_->messages.isEmpty());
+        QVERIFY(dialogs().messages.isEmpty());
     }
 
     void cancelInEitherDialogKeepsTheCurrentCount() {
@@ -176,7 +153,7 @@ private slots:
     }
 
     void textWithoutANumberKeepsTheDialogOpen() {
-        dialogs_->dialogAnswers.push_back([this](QDialog& dialog) {
+        dialogs().dialogAnswers.push_back([this](QDialog& dialog) {
             auto& request = dynamic_cast<CSymmetryDialog&>(dialog);
             request.show();
             QLineEdit* field = request.sectorField();

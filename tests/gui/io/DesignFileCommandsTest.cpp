@@ -41,18 +41,10 @@ bool isCi() {
 }
 }  // namespace
 
-class DesignFileCommandsTest : public QObject {
+class DesignFileCommandsTest : public test::AppTestCase {
     Q_OBJECT
 
-    test::TestEnvironment environment_;
-    test::AppFixture fixture_;
-
-    BowlModel& model() { return fixture_.model(); }
-    CMainFrame& frame() { return fixture_.frame(); }
-    CChildView& view() { return fixture_.view(); }
-    test::ScriptedDialogs& dialogs() { return fixture_.dialogs(); }
-    void click(int index) { fixture_.click(index); }
-    QString path(const QString& name) { return environment_.tempPath(name); }
+    QString path(const QString& name) { return tempPath(name); }
 
     void save(const QString& chosen) {
         dialogs().fileAnswers.push_back(chosen);

@@ -35,7 +35,7 @@ void AppFixture::restart(QSize frameSize) {
 }
 
 int AppFixture::tearDown() {
-    const int unexpected = dialogs_ ? dialogs_->unexpected : 0;
+    const int unexpected = dialogs_ ? dialogs_->unexpected + dialogs_->unusedAnswers() : 0;
     app_.reset();
     dialogs_.reset();
     return unexpected;

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "ScriptedDialogs.h"
+#include "TestEnvironment.h"
+
+#include <QObject>
 
 #include <QSize>
 
@@ -27,7 +30,8 @@ public:
     void setUp(QSize frameSize = QSize(1000, 760));
     // Starts the program again on the same model, as a restart would.
     void restart(QSize frameSize = QSize(1000, 760));
-    // Ends the program; the number of dialogs the test did not expect.
+    // Ends the program; the number of dialogs the test did not expect plus
+    // the answers it queued that nothing asked for.
     int tearDown();
 
     ScriptedDialogs& dialogs() { return *dialogs_; }
@@ -42,6 +46,20 @@ public:
 private:
     std::unique_ptr<ScriptedDialogs> dialogs_;
     std::unique_ptr<CCorvane07App> app_;
+};
+
+// Base of the widget tests that drive the whole program.
+class AppTestCase : public QObject {
+protected:
+    BowlModel& model() { return fixture_.model(); }
+    CMainFrame& frame() { return fixture_.frame(); }
+    CChildView& view() { return fixture_.view(); }
+    ScriptedDialogs& dialogs() { return fixture_.dialogs(); }
+    void click(int index) { fixture_.click(index); }
+    QString tempPath(const QString& name) const { return environment_.tempPath(name); }
+
+    TestEnvironment environment_;
+    AppFixture fixture_;
 };
 
 }  // namespace corvane::test

@@ -12,6 +12,11 @@ ScriptedDialogs::~ScriptedDialogs() {
     DialogService::install(nullptr);
 }
 
+int ScriptedDialogs::unusedAnswers() const {
+    return int(fileAnswers.size() + colorAnswers.size() + dialogAnswers.size() +
+               printerAnswers.size() + saveChangesAnswers.size());
+}
+
 QString ScriptedDialogs::chooseFile(QWidget*, const FileDialogRequest& request) {
     fileRequests.append(request);
     if (fileAnswers.empty()) {

@@ -33,6 +33,8 @@ public:
     int colorRequests = 0;
     int unexpected = 0;
 
+    int unusedAnswers() const;
+
     QString chooseFile(QWidget* parent, const FileDialogRequest& request) override;
     std::optional<QColor> chooseColor(QWidget* owner) override;
     void showMessage(QWidget* parent, const QString& text) override;

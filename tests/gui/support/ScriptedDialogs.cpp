@@ -49,7 +49,11 @@ int ScriptedDialogs::runDialog(QDialog& dialog) {
     return answer(dialog);
 }
 
-bool ScriptedDialogs::choosePrinter(QPrinter&, QWidget*) {
+bool ScriptedDialogs::choosePrinter(QPrinter& printer, QWidget*) {
+    ++printerRequests;
+    if (printerChoice) {
+        printerChoice(printer);
+    }
     if (printerAnswers.empty()) {
         ++unexpected;
         return false;

@@ -64,12 +64,12 @@ void PrintCommands::print() {
 // Qt opens the first page together with the document and closes both in
 // QPainter::end(); a printer in the error state after begin or after drawing
 // is where the page itself failed.
-bool PrintCommands::printPage(QPrinter& printer, QPainter& painter) {
+void PrintCommands::printPage(QPrinter& printer, QPainter& painter) {
     if (printer.printerState() == QPrinter::Error) {
         fail("Failed to start page");
         printer.abort();
         painter.end();
-        return false;
+        return;
     }
     view_.repaintNow();
     const QImage picture = DesignRenderer::render(view_.model(), view_.size());
@@ -79,13 +79,11 @@ bool PrintCommands::printPage(QPrinter& printer, QPainter& painter) {
         fail("Failed to end page");
         printer.abort();
         painter.end();
-        return false;
+        return;
     }
     if (!painter.end() || printer.printerState() == QPrinter::Error) {
         fail("Failed to end document");
-        return false;
     }
-    return true;
 }
 
 void PrintCommands::fail(const char* message) {

@@ -22,9 +22,8 @@ public:
     void print();
 
 private:
-    // From the started job to the end of the document; false after a
-    // failure that was reported.
-    bool printPage(QPrinter& printer, QPainter& painter);
+    // From the started job to the end of the document.
+    void printPage(QPrinter& printer, QPainter& painter);
     void fail(const char* message);
 
     CChildView& view_;

@@ -5,6 +5,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include <algorithm>
+
 namespace corvane::test {
 
 namespace {

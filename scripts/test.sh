@@ -6,6 +6,14 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCORVANE_SANITIZE=ON
 cmake --build build-test -j"$(nproc)"
+# The spooler test prints a real job through a local CUPS queue that writes
+# PDFs; without the queue it fails in CI and is skipped elsewhere.
+export CORVANE_CUPS_QUEUE="${CORVANE_CUPS_QUEUE:-CorvanePDF}"
+if cups_pdf_dir="$(scripts/start-cups.sh)"; then
+  export CORVANE_CUPS_PDF_DIR="$cups_pdf_dir"
+else
+  echo "test.sh: could not set up the CUPS PDF queue" >&2
+fi
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=0}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
 # The design file reader is fuzzed for a fixed, short time on every run.

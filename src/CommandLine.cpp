@@ -10,15 +10,22 @@
 #include "DesignFileCommands.h"
 #include "DesignRenderer.h"
 #include "ImageFile.h"
+#include "PrintedPage.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFile>
+#include <QFileInfo>
+#include <QPainter>
+#include <QPrinter>
 #include <QRegularExpression>
 #include <QSize>
 #include <QStringList>
 
 #include <cstdio>
+#include <memory>
 #include <optional>
+#include <string_view>
 
 namespace corvane {
 
@@ -42,12 +49,22 @@ struct Options {
                             QStringLiteral("Saw kerf in the cut list's units (default 0.125 in "
                                            "or 3.175 mm)."),
                             QStringLiteral("K")};
+    QCommandLineOption printPdf{
+        QStringLiteral("print-pdf"),
+        QStringLiteral("Print the design as the Print command would, onto one Letter page of a "
+                       "PDF file at 600 dots per inch, without opening a window."),
+        QStringLiteral("file")};
+    QCommandLineOption scale{QStringLiteral("scale"),
+                             QStringLiteral("Printout scale for --print-pdf: a factor such as "
+                                            "0.9 or a percentage such as 90%."),
+                             QStringLiteral("S"), QStringLiteral("1")};
 };
 
 bool wantsHeadless(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const QByteArray arg(argv[i]);
-        if (arg.startsWith("--export-image") || arg.startsWith("--cut-list") || arg == "--help" ||
+        if (arg.startsWith("--export-image") || arg.startsWith("--cut-list") ||
+            arg.startsWith("--print-pdf") || arg == "--help" ||
             arg == "-h" || arg == "--version" || arg == "-v") {
             return true;
         }
@@ -83,6 +100,10 @@ QString designArgument(const QCommandLineParser& parser) {
 bool loadHeadlessDesign(const QCommandLineParser& parser, BowlModel& model) {
     model.PixelsPerInch = 96;
     model.ComputeGeometry(model.PixelsPerInch);
+    if (parser.positionalArguments().size() > 1) {
+        printError(QStringLiteral("give at most one design file."));
+        return false;
+    }
     const QString path = designArgument(parser);
     if (path.isEmpty()) {
         return true;
@@ -92,6 +113,75 @@ bool loadHeadlessDesign(const QCommandLineParser& parser, BowlModel& model) {
         printError(QStringLiteral("%1: %2").arg(path, result.message));
     }
     return result.ok;
+}
+
+// Printout scales beyond this only make pictures no page can hold.
+constexpr double kMaxPrintScale = 10.0;
+
+std::optional<double> parseScale(QString text) {
+    text = text.trimmed();
+    double divisor = 1.0;
+    if (text.endsWith(QLatin1Char('%'))) {
+        text.chop(1);
+        divisor = 100.0;
+    }
+    bool ok = false;
+    const double scale = text.toDouble(&ok) / divisor;
+    if (!ok || !(scale > 0.0) || scale > kMaxPrintScale) {
+        return std::nullopt;
+    }
+    return scale;
+}
+
+bool printToPdf(const QString& path, const QImage& picture, double scale, QString* error) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    PreparePrinter(printer);
+    // A PDF page has no unprintable edge: the whole sheet is the printable area.
+    printer.setPageLayout(
+        QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        *error = QStringLiteral("could not start the PDF file \"%1\".").arg(path);
+        return false;
+    }
+    DrawPictureOnPage(painter, PrintableArea(printer), picture, scale);
+    if (!painter.end() || printer.printerState() == QPrinter::Error ||
+        QFileInfo(path).size() == 0) {
+        *error = QStringLiteral("could not finish the PDF file \"%1\".").arg(path);
+        return false;
+    }
+    return true;
+}
+
+int printPdf(const QCommandLineParser& parser, const Options& options) {
+    const std::optional<QSize> size = parseSize(parser.value(options.size));
+    if (!size) {
+        printError(
+            QStringLiteral("--size wants WIDTHxHEIGHT with each from 1 to 20000, got \"%1\".")
+                .arg(parser.value(options.size)));
+        return 2;
+    }
+    const std::optional<double> scale = parseScale(parser.value(options.scale));
+    if (!scale) {
+        printError(QStringLiteral("--scale wants a factor above 0 and up to 10 (or a "
+                                  "percentage such as 90%), got \"%1\".")
+                       .arg(parser.value(options.scale)));
+        return 2;
+    }
+    BowlModel model;
+    if (!loadHeadlessDesign(parser, model)) {
+        return 1;
+    }
+    model.PrintScale = *scale;
+    const QImage picture = DesignRenderer::render(model, *size);
+    QString error;
+    if (!printToPdf(parser.value(options.printPdf), picture, model.PrintScale, &error)) {
+        printError(error);
+        return 1;
+    }
+    return 0;
 }
 
 int exportImage(const QCommandLineParser& parser, const Options& options) {
@@ -171,9 +261,12 @@ int RunCommandLine(int argc, char** argv) {
     parser.addOption(options.cutList);
     parser.addOption(options.units);
     parser.addOption(options.kerf);
-    parser.addPositionalArgument(QStringLiteral("design"),
-                                 QStringLiteral("A design CSV file to start with."),
-                                 QStringLiteral("[DESIGN.csv]"));
+    parser.addOption(options.printPdf);
+    parser.addOption(options.scale);
+    parser.addPositionalArgument(
+        QStringLiteral("design"),
+        QStringLiteral("A design CSV file to start with, or to export, print or list."),
+        QStringLiteral("[DESIGN.csv]"));
     parser.process(application);
 
     if (parser.isSet(options.exportImage)) {
@@ -181,6 +274,9 @@ int RunCommandLine(int argc, char** argv) {
     }
     if (parser.isSet(options.cutList)) {
         return writeCutList(parser, options);
+    }
+    if (parser.isSet(options.printPdf)) {
+        return printPdf(parser, options);
     }
     CCorvane07App app(BowlModel::instance());
     if (!app.InitInstance()) {

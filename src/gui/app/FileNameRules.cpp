@@ -2,21 +2,20 @@
 
 namespace corvane {
 
-QString PathExtension(const QString& path) {
-    const qsizetype slash =
-        std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
+QString FileNameExtension(const QString& path) {
+    const qsizetype nameStart = path.lastIndexOf(QLatin1Char('/')) + 1;
     const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
-    if (dot < 0 || dot < slash) {
+    if (dot < nameStart) {
         return {};
     }
     return path.mid(dot + 1);
 }
 
-QString PathWithRequiredSuffix(const QString& path, const QString& extension) {
-    if (PathExtension(path).compare(extension, Qt::CaseInsensitive) == 0) {
+QString PathWithRequiredSuffix(const QString& path, const QString& suffix) {
+    if (FileNameExtension(path).compare(suffix, Qt::CaseInsensitive) == 0) {
         return path;
     }
-    return path + QLatin1Char('.') + extension;
+    return path + QLatin1Char('.') + suffix;
 }
 
 }  // namespace corvane

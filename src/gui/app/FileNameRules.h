@@ -4,12 +4,13 @@
 
 namespace corvane {
 
-// The extension of a path as the file dialogs treat it: the text after the
-// last dot of the last path component, empty when there is none.
-QString PathExtension(const QString& path);
+// The extension of a path's last component: the text after its last dot,
+// without the dot; empty when the name has no dot.
+QString FileNameExtension(const QString& path);
 
-// Appends "." + extension unless the path already has that extension,
-// compared without regard to case (Design.JPG stays, Design.jpeg gets .jpg).
-QString PathWithRequiredSuffix(const QString& path, const QString& extension);
+// The path as chosen when its extension already is suffix (compared without
+// case), otherwise the path with "." + suffix appended. So for "jpg":
+// Design.JPG stays, Design.jpeg becomes Design.jpeg.jpg.
+QString PathWithRequiredSuffix(const QString& path, const QString& suffix);
 
 }  // namespace corvane

@@ -4,6 +4,8 @@
 #include "DesignFileCommands.h"
 #include "FillColorCommands.h"
 #include "ParametersCommands.h"
+#include "ImageExportCommands.h"
+#include "PrintCommands.h"
 #include "SegmentClickHandler.h"
 #include "SymmetryCommands.h"
 #include "UndoCommands.h"
@@ -17,6 +19,8 @@ void InstallViewCommands(CChildView& view) {
     new DesignFileCommands(view);
     new ParametersCommands(view);
     new SymmetryCommands(view);
+    new PrintCommands(view);
+    new ImageExportCommands(view);
 }
 
 }  // namespace corvane

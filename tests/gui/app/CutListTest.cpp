@@ -151,7 +151,7 @@ private slots:
         click(5);
         const QString pdf = tempPath("cutlist.pdf");
         dialogs().printerAnswers.push_back(true);
-        dialogs().printerSetup = [pdf](QPrinter& printer) {
+        dialogs().printerChoice = [pdf](QPrinter& printer) {
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(pdf);
         };

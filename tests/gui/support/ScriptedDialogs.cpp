@@ -55,15 +55,16 @@ int ScriptedDialogs::runDialog(QDialog& dialog) {
 }
 
 bool ScriptedDialogs::choosePrinter(QPrinter& printer, QWidget*) {
+    ++printerRequests;
+    if (printerChoice) {
+        printerChoice(printer);
+    }
     if (printerAnswers.empty()) {
         ++unexpected;
         return false;
     }
     const bool answer = printerAnswers.front();
     printerAnswers.pop_front();
-    if (answer && printerSetup) {
-        printerSetup(printer);
-    }
     return answer;
 }
 

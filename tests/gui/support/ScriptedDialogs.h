@@ -23,14 +23,16 @@ public:
     // Each runs against the dialog and returns its result code.
     std::deque<std::function<int(QDialog&)>> dialogAnswers;
     std::deque<bool> printerAnswers;
-    // Runs on the printer before a confirmed print dialog returns.
-    std::function<void(QPrinter&)> printerSetup;
+    // Runs on the printer before each print dialog answers, as the user's
+    // choices in the dialog would (printer name, output file).
+    std::function<void(QPrinter&)> printerChoice;
     std::deque<SaveChangesAnswer> saveChangesAnswers;
 
     QStringList messages;
     QList<FileDialogRequest> fileRequests;
     QStringList dialogTitles;
     int colorRequests = 0;
+    int printerRequests = 0;
     int unexpected = 0;
 
     int unusedAnswers() const;

@@ -1,0 +1,70 @@
+#include "ImageExportCommands.h"
+
+#include "BowlModel.h"
+#include "CChildView.h"
+#include "CommandIds.h"
+#include "DesignRenderer.h"
+#include "DialogService.h"
+#include "FileNameRules.h"
+#include "ImageFile.h"
+#include "SymmetrySuspension.h"
+
+#include <QDir>
+
+namespace corvane {
+
+struct ImageExportFormat {
+    int commandId;
+    const char* filter;
+    const char* suffix;  // also the default extension
+    const char* writerFormat;
+};
+
+namespace {
+
+constexpr ImageExportFormat kFormats[] = {
+    {cmd::SaveJpg, "JPEG Files (*.jpg)|*.jpg|All Files (*.*)|*.*||", "jpg", "jpg"},
+    {cmd::SavePng, "PNG Files (*.png)|*.png|All Files (*.*)|*.*||", "png", "png"},
+    {cmd::SaveBmp, "BMP Files (*.bmp)|*.bmp|All Files (*.*)|*.*||", "bmp", "bmp"},
+};
+
+}  // namespace
+
+ImageExportCommands::ImageExportCommands(CChildView& view) : QObject(&view), view_(view) {
+    for (const ImageExportFormat& format : kFormats) {
+        view_.commands().add(format.commandId, [this, &format] { exportImage(format); });
+    }
+}
+
+void ImageExportCommands::exportImage(const ImageExportFormat& format) {
+    SymmetrySuspension suspension(view_);
+    view_.update();
+    FileDialogRequest request;
+    request.filter = QString::fromLatin1(format.filter);
+    request.defaultSuffix = QString::fromLatin1(format.suffix);
+    request.forSaving = true;
+    const QString chosen = DialogService::instance().chooseFile(view_.window(), request);
+    if (chosen.isEmpty()) {
+        return;
+    }
+    const QString path = PathWithRequiredSuffix(chosen, QString::fromLatin1(format.suffix));
+    const QImage picture = DesignRenderer::render(view_.model(), view_.size());
+    QString error;
+    if (!SaveImageAtomically(picture, path, format.writerFormat, &error)) {
+        suspension.restore();
+        reportFailure(path, error);
+    }
+}
+
+// A failed save must not pass for a successful one: the user would go on
+// believing the picture is on disk.
+void ImageExportCommands::reportFailure(const QString& path, const QString& error) {
+    QString text =
+        QStringLiteral("The file \"%1\" could not be saved.").arg(QDir::toNativeSeparators(path));
+    if (!error.isEmpty()) {
+        text += QLatin1Char('\n') + error;
+    }
+    DialogService::instance().showMessage(view_.window(), text);
+}
+
+}  // namespace corvane

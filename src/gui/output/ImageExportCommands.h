@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QObject>
+
+namespace corvane {
+
+class CChildView;
+struct ImageExportFormat;
+
+// "Save as JPG", "Save as PNG" and "Save As BMP": the view's picture at its
+// client size, without the sector outline.
+class ImageExportCommands : public QObject {
+    Q_OBJECT
+
+public:
+    explicit ImageExportCommands(CChildView& view);
+
+    void exportImage(const ImageExportFormat& format);
+
+private:
+    void reportFailure(const QString& path, const QString& error);
+
+    CChildView& view_;
+};
+
+}  // namespace corvane

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QObject>
+
+class QPainter;
+class QPrinter;
+
+namespace corvane {
+
+class CChildView;
+
+// "Print" and the seven "Scale Printout" commands.
+class PrintCommands : public QObject {
+    Q_OBJECT
+
+public:
+    explicit PrintCommands(CChildView& view);
+
+    // Only stores the factor: no printing, no repaint, no status text.
+    void setPrintScale(double scale);
+    // One page with the view's picture, stretched to true size and centred.
+    void print();
+
+private:
+    // From the started job to the end of the document.
+    void printPage(QPrinter& printer, QPainter& painter);
+    void fail(const char* message);
+
+    CChildView& view_;
+};
+
+}  // namespace corvane

@@ -1,0 +1,29 @@
+#include "PrintedPage.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QPrinter>
+
+namespace corvane {
+
+void PreparePrinter(QPrinter& printer) {
+    printer.setResolution(kPrinterDotsPerInch);
+    printer.setDocName(QString::fromLatin1(kPrintJobName));
+}
+
+QSize PrintableArea(const QPrinter& printer) {
+    return printer.pageLayout().paintRectPixels(printer.resolution()).size();
+}
+
+// Scaled without smoothing: the page gets the screen's pixels enlarged, the
+// way the printer's default stretch would show them.
+PrintPlacement DrawPictureOnPage(QPainter& painter, QSize printableArea, const QImage& picture,
+                                 double printScale) {
+    const PrintPlacement placement =
+        ComputePrintPlacement(picture.width(), picture.height(), printScale, printableArea.width(),
+                              printableArea.height());
+    painter.drawImage(QRect(placement.x, placement.y, placement.width, placement.height), picture);
+    return placement;
+}
+
+}  // namespace corvane

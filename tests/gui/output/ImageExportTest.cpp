@@ -1,0 +1,192 @@
+#include "BowlModel.h"
+#include "CChildView.h"
+#include "CCorvane07App.h"
+#include "CMainFrame.h"
+#include "CommandIds.h"
+#include "DialogService.h"
+#include "PrintoutProbe.h"
+#include "ScriptedDialogs.h"
+#include "TestEnvironment.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImageReader>
+#include <QtTest>
+
+#include <memory>
+
+using namespace corvane;
+using test::CountRedPixels;
+
+namespace {
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+}  // namespace
+
+class ImageExportTest : public QObject {
+    Q_OBJECT
+
+    test::TestEnvironment environment_;
+    std::unique_ptr<test::ScriptedDialogs> dialogs_;
+    std::unique_ptr<CCorvane07App> app_;
+    std::unique_ptr<QTemporaryDir> dir_;
+
+    BowlModel& model() { return BowlModel::instance(); }
+    CMainFrame& frame() { return *app_->mainFrame(); }
+    CChildView& view() { return *frame().view(); }
+    QString path(const QString& name) const { return dir_->filePath(name); }
+
+    void enterSymmetryMode(int sectors) {
+        model().SymmetrySectors = sectors;
+        view().repaintNow();
+        QVERIFY(CountRedPixels(view().lastPaintedImage()) > 0);
+    }
+
+    void exportAs(int commandId, const QString& answer) {
+        dialogs_->fileAnswers.push_back(answer);
+        QVERIFY(frame().runCommand(commandId));
+    }
+
+private slots:
+    void init() {
+        test::TestEnvironment::resetModel();
+        dir_ = std::make_unique<QTemporaryDir>();
+        dialogs_ = std::make_unique<test::ScriptedDialogs>();
+        app_ = std::make_unique<CCorvane07App>(model());
+        QVERIFY(app_->InitInstance());
+        frame().resize(1000, 760);
+        QVERIFY(QTest::qWaitForWindowExposed(&frame()));
+        view().repaintNow();
+    }
+
+    void cleanup() {
+        QCOMPARE(dialogs_->unexpected, 0);
+        app_.reset();
+        dialogs_.reset();
+        dir_.reset();
+    }
+
+    void eachFormatDecodesAtTheClientSize_data() {
+        QTest::addColumn<int>("commandId");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("decodedFormat");
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<int>("scaleCommand");
+        QTest::newRow("jpg") << cmd::SaveJpg << "a.jpg" << QByteArray("jpeg")
+                             << "JPEG Files (*.jpg)|*.jpg|All Files (*.*)|*.*||" << cmd::Scale100;
+        QTest::newRow("png at 200%")
+            << cmd::SavePng << "b.png" << QByteArray("png")
+            << "PNG Files (*.png)|*.png|All Files (*.*)|*.*||" << cmd::Scale200;
+        QTest::newRow("bmp at 90%")
+            << cmd::SaveBmp << "c.bmp" << QByteArray("bmp")
+            << "BMP Files (*.bmp)|*.bmp|All Files (*.*)|*.*||" << cmd::Scale90;
+    }
+
+    void eachFormatDecodesAtTheClientSize() {
+        QFETCH(int, commandId);
+        QFETCH(QString, name);
+        QFETCH(QByteArray, decodedFormat);
+        QFETCH(QString, filter);
+        QFETCH(int, scaleCommand);
+        QVERIFY(frame().runCommand(scaleCommand));
+        exportAs(commandId, path(name));
+        QImageReader reader(path(name));
+        QCOMPARE(reader.format(), decodedFormat);
+        const QImage image = reader.read();
+        QCOMPARE(image.size(), view().size());
+        QVERIFY(!image.hasAlphaChannel());
+        QVERIFY(dialogs_->messages.isEmpty());
+        const FileDialogRequest request = dialogs_->fileRequests.constLast();
+        QCOMPARE(request.filter, filter);
+        QCOMPARE(request.defaultSuffix, QFileInfo(name).suffix());
+        QVERIFY(request.forSaving);
+    }
+
+    void theFileShowsTheViewWithoutTheOutline() {
+        enterSymmetryMode(4);
+        exportAs(cmd::SavePng, path("sym.png"));
+        const QImage saved = QImage(path("sym.png")).convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(CountRedPixels(saved), 0);
+        QCOMPARE(model().SymmetrySectors, 4);
+        QVERIFY(CountRedPixels(view().lastPaintedImage()) > 0);
+
+        model().SymmetrySectors = 0;
+        view().repaintNow();
+        QCOMPARE(saved, view().lastPaintedImage().convertToFormat(QImage::Format_RGB32));
+    }
+
+    void theSuffixIsAppendedUnlessItMatchesWithoutCase_data() {
+        QTest::addColumn<int>("commandId");
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("same, other case") << cmd::SaveJpg << "Design.JPG"
+                                          << "Design.JPG";
+        QTest::newRow("jpeg is not jpg") << cmd::SaveJpg << "Design.jpeg"
+                                         << "Design.jpeg.jpg";
+        QTest::newRow("other format") << cmd::SaveJpg << "Design.png"
+                                      << "Design.png.jpg";
+        QTest::newRow("no extension") << cmd::SavePng << "Design"
+                                      << "Design.png";
+        QTest::newRow("dot in folder") << cmd::SaveBmp << "v1.2/Design"
+                                       << "v1.2/Design.bmp";
+        QTest::newRow("trailing dot") << cmd::SaveBmp << "Design."
+                                      << "Design..bmp";
+    }
+
+    void theSuffixIsAppendedUnlessItMatchesWithoutCase() {
+        QFETCH(int, commandId);
+        QFETCH(QString, chosen);
+        QFETCH(QString, written);
+        QVERIFY(QDir(dir_->path()).mkpath(QStringLiteral("v1.2")));
+        exportAs(commandId, path(chosen));
+        QVERIFY2(QFile::exists(path(written)), qPrintable(written));
+        QCOMPARE(QImage(path(written)).size(), view().size());
+        if (chosen != written) {
+            QVERIFY(!QFile::exists(path(chosen)) || QFileInfo(path(chosen)).isDir());
+        }
+    }
+
+    void cancelWritesNothingAndBringsTheOutlineBack() {
+        enterSymmetryMode(5);
+        exportAs(cmd::SaveJpg, QString());
+        QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), QStringList());
+        QVERIFY(dialogs_->messages.isEmpty());
+        QCOMPARE(model().SymmetrySectors, 5);
+        QVERIFY(CountRedPixels(view().lastPaintedImage()) > 0);
+    }
+
+    void aFailedSaveIsReportedByName() {
+        enterSymmetryMode(4);
+        QFile blocker(path("not-a-folder"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        const QString target = path("not-a-folder/Design.png");
+        exportAs(cmd::SavePng, target);
+        QCOMPARE(dialogs_->messages.size(), 1);
+        QVERIFY(dialogs_->messages[0].contains(QDir::toNativeSeparators(target)));
+        QVERIFY(dialogs_->messages[0].contains(QStringLiteral("could not be saved")));
+        QCOMPARE(model().SymmetrySectors, 4);
+        QVERIFY(CountRedPixels(view().lastPaintedImage()) > 0);
+    }
+
+    // The new picture is complete before it replaces the old file, so a save
+    // that cannot finish leaves the old file as it was. A name at the length
+    // limit leaves no room for the temporary file beside it.
+    void aFailedSaveLeavesTheOldFileAsItWas() {
+        const QString target = path(QString(251, QLatin1Char('d')) + QStringLiteral(".png"));
+        QFile old(target);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("the old picture");
+        old.close();
+        exportAs(cmd::SavePng, target);
+        QCOMPARE(dialogs_->messages.size(), 1);
+        QCOMPARE(readAll(target), QByteArray("the old picture"));
+    }
+};
+
+QTEST_MAIN(ImageExportTest)
+#include "ImageExportTest.moc"

@@ -64,8 +64,8 @@ bool wantsHeadless(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const QByteArray arg(argv[i]);
         if (arg.startsWith("--export-image") || arg.startsWith("--cut-list") ||
-            arg.startsWith("--print-pdf") || arg == "--help" ||
-            arg == "-h" || arg == "--version" || arg == "-v") {
+            arg.startsWith("--print-pdf") || arg == "--help" || arg == "-h" || arg == "--version" ||
+            arg == "-v") {
             return true;
         }
     }
@@ -87,6 +87,17 @@ std::optional<QSize> parseSize(const QString& text) {
 
 void printError(const QString& text) {
     std::fprintf(stderr, "corvane: %s\n", text.toLocal8Bit().constData());
+}
+
+// The client size asked for with --size; nothing (with a message) when unusable.
+std::optional<QSize> sizeOption(const QCommandLineParser& parser, const Options& options) {
+    const std::optional<QSize> size = parseSize(parser.value(options.size));
+    if (!size) {
+        printError(
+            QStringLiteral("--size wants WIDTHxHEIGHT with each from 1 to 20000, got \"%1\".")
+                .arg(parser.value(options.size)));
+    }
+    return size;
 }
 
 // The design file named on the command line, if any.
@@ -156,11 +167,8 @@ bool printToPdf(const QString& path, const QImage& picture, double scale, QStrin
 }
 
 int printPdf(const QCommandLineParser& parser, const Options& options) {
-    const std::optional<QSize> size = parseSize(parser.value(options.size));
+    const std::optional<QSize> size = sizeOption(parser, options);
     if (!size) {
-        printError(
-            QStringLiteral("--size wants WIDTHxHEIGHT with each from 1 to 20000, got \"%1\".")
-                .arg(parser.value(options.size)));
         return 2;
     }
     const std::optional<double> scale = parseScale(parser.value(options.scale));
@@ -185,11 +193,8 @@ int printPdf(const QCommandLineParser& parser, const Options& options) {
 }
 
 int exportImage(const QCommandLineParser& parser, const Options& options) {
-    const std::optional<QSize> size = parseSize(parser.value(options.size));
+    const std::optional<QSize> size = sizeOption(parser, options);
     if (!size) {
-        printError(
-            QStringLiteral("--size wants WIDTHxHEIGHT with each from 1 to 20000, got \"%1\".")
-                .arg(parser.value(options.size)));
         return 2;
     }
     const QString path = parser.value(options.exportImage);

@@ -1,3 +1,4 @@
+#include "AppFixture.h"
 #include "BowlModel.h"
 #include "CChildView.h"
 #include "CCorvane07App.h"
@@ -5,7 +6,6 @@
 #include "CommandIds.h"
 #include "DialogService.h"
 #include "PrintoutProbe.h"
-#include "ScriptedDialogs.h"
 #include "TestEnvironment.h"
 
 #include <QDir>
@@ -27,17 +27,11 @@ QByteArray readAll(const QString& path) {
 
 }  // namespace
 
-class ImageExportTest : public QObject {
+class ImageExportTest : public test::AppTestCase {
     Q_OBJECT
 
-    test::TestEnvironment environment_;
-    std::unique_ptr<test::ScriptedDialogs> dialogs_;
-    std::unique_ptr<CCorvane07App> app_;
     std::unique_ptr<QTemporaryDir> dir_;
 
-    BowlModel& model() { return BowlModel::instance(); }
-    CMainFrame& frame() { return *app_->mainFrame(); }
-    CChildView& view() { return *frame().view(); }
     QString path(const QString& name) const { return dir_->filePath(name); }
 
     void enterSymmetryMode(int sectors) {
@@ -47,26 +41,18 @@ class ImageExportTest : public QObject {
     }
 
     void exportAs(int commandId, const QString& answer) {
-        dialogs_->fileAnswers.push_back(answer);
+        dialogs().fileAnswers.push_back(answer);
         QVERIFY(frame().runCommand(commandId));
     }
 
 private slots:
     void init() {
-        test::TestEnvironment::resetModel();
         dir_ = std::make_unique<QTemporaryDir>();
-        dialogs_ = std::make_unique<test::ScriptedDialogs>();
-        app_ = std::make_unique<CCorvane07App>(model());
-        QVERIFY(app_->InitInstance());
-        frame().resize(1000, 760);
-        QVERIFY(QTest::qWaitForWindowExposed(&frame()));
-        view().repaintNow();
+        fixture_.setUp();
     }
 
     void cleanup() {
-        QCOMPARE(dialogs_->unexpected, 0);
-        app_.reset();
-        dialogs_.reset();
+        QCOMPARE(fixture_.tearDown(), 0);
         dir_.reset();
     }
 
@@ -99,8 +85,8 @@ private slots:
         const QImage image = reader.read();
         QCOMPARE(image.size(), view().size());
         QVERIFY(!image.hasAlphaChannel());
-        QVERIFY(dialogs_->messages.isEmpty());
-        const FileDialogRequest request = dialogs_->fileRequests.constLast();
+        QVERIFY(dialogs().messages.isEmpty());
+        const FileDialogRequest request = dialogs().fileRequests.constLast();
         QCOMPARE(request.filter, filter);
         QCOMPARE(request.defaultSuffix, QFileInfo(name).suffix());
         QVERIFY(request.forSaving);
@@ -154,7 +140,7 @@ private slots:
         enterSymmetryMode(5);
         exportAs(cmd::SaveJpg, QString());
         QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), QStringList());
-        QVERIFY(dialogs_->messages.isEmpty());
+        QVERIFY(dialogs().messages.isEmpty());
         QCOMPARE(model().SymmetrySectors, 5);
         QVERIFY(CountRedPixels(view().lastPaintedImage()) > 0);
     }
@@ -166,9 +152,9 @@ private slots:
         blocker.close();
         const QString target = path("not-a-folder/Design.png");
         exportAs(cmd::SavePng, target);
-        QCOMPARE(dialogs_->messages.size(), 1);
-        QVERIFY(dialogs_->messages[0].contains(QDir::toNativeSeparators(target)));
-        QVERIFY(dialogs_->messages[0].contains(QStringLiteral("could not be saved")));
+        QCOMPARE(dialogs().messages.size(), 1);
+        QVERIFY(dialogs().messages[0].contains(QDir::toNativeSeparators(target)));
+        QVERIFY(dialogs().messages[0].contains(QStringLiteral("could not be saved")));
         QCOMPARE(model().SymmetrySectors, 4);
         QVERIFY(CountRedPixels(view().lastPaintedImage()) > 0);
     }
@@ -183,7 +169,7 @@ private slots:
         old.write("the old picture");
         old.close();
         exportAs(cmd::SavePng, target);
-        QCOMPARE(dialogs_->messages.size(), 1);
+        QCOMPARE(dialogs().messages.size(), 1);
         QCOMPARE(readAll(target), QByteArray("the old picture"));
     }
 };

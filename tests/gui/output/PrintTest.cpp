@@ -1,10 +1,10 @@
+#include "AppFixture.h"
 #include "BowlModel.h"
 #include "CChildView.h"
 #include "CCorvane07App.h"
 #include "CMainFrame.h"
 #include "CommandIds.h"
 #include "PrintoutProbe.h"
-#include "ScriptedDialogs.h"
 #include "TestEnvironment.h"
 
 #include <QDir>
@@ -60,17 +60,10 @@ QString waitForNewPdf(const QString& dir, const QStringList& before) {
 
 }  // namespace
 
-class PrintTest : public QObject {
+class PrintTest : public test::AppTestCase {
     Q_OBJECT
 
-    test::TestEnvironment environment_;
-    std::unique_ptr<test::ScriptedDialogs> dialogs_;
-    std::unique_ptr<CCorvane07App> app_;
     DialogSight sight_;
-
-    BowlModel& model() { return BowlModel::instance(); }
-    CMainFrame& frame() { return *app_->mainFrame(); }
-    CChildView& view() { return *frame().view(); }
 
     void enterSymmetryMode(int sectors) {
         model().SymmetrySectors = sectors;
@@ -86,8 +79,8 @@ class PrintTest : public QObject {
 
     // Answers the print dialog with OK after choosing, and notes what it saw.
     void answerPrintDialog(bool ok, std::function<void(QPrinter&)> choose) {
-        dialogs_->printerAnswers.push_back(ok);
-        dialogs_->printerChoice = [this, choose](QPrinter& printer) {
+        dialogs().printerAnswers.push_back(ok);
+        dialogs().printerChoice = [this, choose](QPrinter& printer) {
             sight_ = {model().SymmetrySectors, printer.resolution(), printer.docName()};
             if (choose) {
                 choose(printer);
@@ -125,7 +118,7 @@ class PrintTest : public QObject {
         const QStringList before = pdfFilesIn(outputDir);
         answerPrintDialog(true, [queue](QPrinter& printer) { printer.setPrinterName(queue); });
         frame().runCommand(cmd::Print);
-        if (!dialogs_->messages.isEmpty()) {
+        if (!dialogs().messages.isEmpty()) {
             return {};
         }
         return waitForNewPdf(outputDir, before);
@@ -133,22 +126,12 @@ class PrintTest : public QObject {
 
 private slots:
     void init() {
-        test::TestEnvironment::resetModel();
-        dialogs_ = std::make_unique<test::ScriptedDialogs>();
-        app_ = std::make_unique<CCorvane07App>(model());
-        QVERIFY(app_->InitInstance());
-        frame().resize(1100, 950);
-        QVERIFY(QTest::qWaitForWindowExposed(&frame()));
-        view().repaintNow();
+        fixture_.setUp(QSize(1100, 950));
         QVERIFY(view().height() > 800);
         sight_ = {};
     }
 
-    void cleanup() {
-        QCOMPARE(dialogs_->unexpected, 0);
-        app_.reset();
-        dialogs_.reset();
-    }
+    void cleanup() { QCOMPARE(fixture_.tearDown(), 0); }
 
     void scaleCommandsStoreTheFactorOnly_data() {
         QTest::addColumn<int>("commandId");
@@ -168,8 +151,8 @@ private slots:
         QVERIFY(frame().runCommand(cmd::Scale150));
         QVERIFY(frame().runCommand(commandId));
         QCOMPARE(model().PrintScale, scale);
-        QCOMPARE(dialogs_->printerRequests, 0);
-        QVERIFY(dialogs_->messages.isEmpty());
+        QCOMPARE(dialogs().printerRequests, 0);
+        QVERIFY(dialogs().messages.isEmpty());
         QVERIFY(!frame().menuAction(commandId)->isChecked());
     }
 
@@ -177,11 +160,11 @@ private slots:
         enterSymmetryMode(4);
         answerPrintDialog(false, nullptr);
         QVERIFY(frame().runCommand(cmd::Print));
-        QCOMPARE(dialogs_->printerRequests, 1);
+        QCOMPARE(dialogs().printerRequests, 1);
         QCOMPARE(sight_.symmetrySectors, 0);
         QCOMPARE(sight_.resolution, 600);
         QCOMPARE(sight_.docName, QStringLiteral("Corvane Print"));
-        QVERIFY(dialogs_->messages.isEmpty());
+        QVERIFY(dialogs().messages.isEmpty());
         QCOMPARE(model().SymmetrySectors, 4);
         QVERIFY(CountRedPixels(view().lastPaintedImage()) > 0);
     }
@@ -189,7 +172,7 @@ private slots:
     void aDocumentThatCannotStartIsReported() {
         enterSymmetryMode(6);
         printToPdf(QStringLiteral("no-such-dir/out.pdf"));
-        QCOMPARE(dialogs_->messages, QStringList{QStringLiteral("Failed to start document")});
+        QCOMPARE(dialogs().messages, QStringList{QStringLiteral("Failed to start document")});
         QCOMPARE(model().SymmetrySectors, 6);
         QVERIFY(CountRedPixels(view().lastPaintedImage()) > 0);
     }
@@ -200,7 +183,7 @@ private slots:
         }
         enterSymmetryMode(4);
         const QString pdf = printToPdf(QStringLiteral("page.pdf"));
-        QVERIFY(dialogs_->messages.isEmpty());
+        QVERIFY(dialogs().messages.isEmpty());
         checkOnePageWithOuterCircle(pdf, ExpectedOuterCircleInches(8.1, 1.0));
         QCOMPARE(model().SymmetrySectors, 4);
         QVERIFY(CountRedPixels(view().lastPaintedImage()) > 0);
@@ -215,7 +198,7 @@ private slots:
         useDiameters(1.75, 4.05);
         QVERIFY(frame().runCommand(cmd::Scale200));
         const QString pdf = printToPdf(QStringLiteral("double.pdf"));
-        QVERIFY(dialogs_->messages.isEmpty());
+        QVERIFY(dialogs().messages.isEmpty());
         checkOnePageWithOuterCircle(pdf, ExpectedOuterCircleInches(4.05, 2.0));
         QVERIFY(qAbs(TallestDarkSpanInches(RenderFirstPdfPage(pdf)) - 8.1 * 0.9984) < 0.1);
     }
@@ -235,7 +218,7 @@ private slots:
         }
         enterSymmetryMode(3);
         const QString full = printThroughSpooler(queue, outputDir);
-        QVERIFY2(!full.isEmpty(), qPrintable(dialogs_->messages.join(QLatin1Char('\n'))));
+        QVERIFY2(!full.isEmpty(), qPrintable(dialogs().messages.join(QLatin1Char('\n'))));
         checkOnePageWithOuterCircle(full, ExpectedOuterCircleInches(8.1, 1.0));
         QCOMPARE(model().SymmetrySectors, 3);
         QFile::remove(full);
@@ -243,7 +226,7 @@ private slots:
         useDiameters(1.75, 4.05);
         QVERIFY(frame().runCommand(cmd::Scale200));
         const QString doubled = printThroughSpooler(queue, outputDir);
-        QVERIFY2(!doubled.isEmpty(), qPrintable(dialogs_->messages.join(QLatin1Char('\n'))));
+        QVERIFY2(!doubled.isEmpty(), qPrintable(dialogs().messages.join(QLatin1Char('\n'))));
         checkOnePageWithOuterCircle(doubled, ExpectedOuterCircleInches(4.05, 2.0));
         QFile::remove(doubled);
     }

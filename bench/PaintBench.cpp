@@ -9,7 +9,15 @@
 
 namespace {
 
+// CORVANE_BENCH_REPEATS overrides the repeat counts, e.g. for a short run
+// under valgrind, which counts instructions instead of timing.
+int repeatsOr(int fallback) {
+    const int asked = qEnvironmentVariableIntValue("CORVANE_BENCH_REPEATS");
+    return asked > 0 ? asked : fallback;
+}
+
 double millisecondsPerPaint(corvane::BowlModel& model, QSize size, int repeats) {
+    repeats = repeatsOr(repeats);
     corvane::DesignRenderer::render(model, size);  // warm up fonts and caches
     const auto start = std::chrono::steady_clock::now();
     for (int i = 0; i < repeats; ++i) {

@@ -1,5 +1,6 @@
 #include "DesignRenderer.h"
 
+#include "ActiveSector.h"
 #include "BowlModel.h"
 #include "DesignLimits.h"
 #include "DrawSectorOutline.h"
@@ -13,6 +14,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <thread>
+#include <vector>
 
 namespace corvane {
 
@@ -20,6 +23,8 @@ namespace {
 
 constexpr double kPi = 3.141592653589793;
 constexpr double kOutlineWidth = 3.0;
+// More bands than cores gain nothing; a shop PC rarely has more than this.
+constexpr int kMaxBands = 8;
 constexpr double kInchesPerMeter = 39.37007874015748;
 
 QColor toQColor(Argb argb) {
@@ -59,28 +64,51 @@ QString fromNameBytes(const std::string& text) {
 
 }  // namespace
 
+std::optional<SectorOutline> DesignRenderer::prepare(BowlModel& model, QSize clientSize) {
+    model.CenterX = clientSize.width() / 2;
+    model.CenterY = clientSize.height() / 2;
+    if (model.SymmetrySectors > 0 && model.Segments >= 1) {
+        return ComputeSectorOutline(model);
+    }
+    return std::nullopt;
+}
+
 void DesignRenderer::paint(QPainter& painter, BowlModel& model, QSize clientSize) {
-    const int width = clientSize.width();
-    const int height = clientSize.height();
+    const std::optional<SectorOutline> outline = prepare(model, clientSize);
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
-    painter.setClipRect(0, 0, width, height);
-    model.CenterX = width / 2;
-    model.CenterY = height / 2;
-    painter.fillRect(QRect(0, 0, width, height), Qt::white);
+    painter.setClipRect(0, 0, clientSize.width(), clientSize.height());
+    painter.fillRect(QRect(QPoint(0, 0), clientSize), Qt::white);
+    paintRings(painter, model, outline);
+    paintTallies(painter, model, clientSize);
+}
 
+void DesignRenderer::paintRings(QPainter& painter, const BowlModel& model,
+                                const std::optional<SectorOutline>& outline) {
     painter.save();
     usePixelCentres(painter);
     paintDisc(painter, model);
     paintSegments(painter, model);
     paintRingCircles(painter, model);
     paintJoints(painter, model);
-    if (model.SymmetrySectors > 0) {
-        DrawSectorOutline(painter, model);
+    if (outline) {
+        DrawSectorOutline(painter, *outline, QPointF(model.CenterX, model.CenterY));
     }
     painter.restore();
+}
 
-    paintTallies(painter, model, clientSize);
+// One band of rows of the image, painted through a view onto its pixels:
+// shifting by whole pixels keeps every pixel exactly as a single paint
+// would make it.
+void DesignRenderer::paintRingBand(QImage& image, int top, int bottom, const BowlModel& model,
+                                   const std::optional<SectorOutline>& outline) {
+    QImage band(image.scanLine(top), image.width(), bottom - top, image.bytesPerLine(),
+                image.format());
+    QPainter painter(&band);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.fillRect(band.rect(), Qt::white);
+    painter.translate(0, -top);
+    paintRings(painter, model, outline);
 }
 
 QImage DesignRenderer::render(BowlModel& model, QSize clientSize) {
@@ -88,8 +116,24 @@ QImage DesignRenderer::render(BowlModel& model, QSize clientSize) {
     const int dotsPerMeter = static_cast<int>(std::lround(model.PixelsPerInch * kInchesPerMeter));
     image.setDotsPerMeterX(dotsPerMeter);
     image.setDotsPerMeterY(dotsPerMeter);
+    const std::optional<SectorOutline> outline = prepare(model, clientSize);
+
+    const int bands = std::clamp(int(std::thread::hardware_concurrency()), 1,
+                                 std::min(kMaxBands, image.height()));
+    std::vector<std::jthread> helpers;
+    for (int b = 1; b < bands; ++b) {
+        helpers.emplace_back([&, b] {
+            paintRingBand(image, image.height() * b / bands, image.height() * (b + 1) / bands,
+                          model, outline);
+        });
+    }
+    paintRingBand(image, 0, image.height() / bands, model, outline);
+    helpers.clear();  // joins
+
     QPainter painter(&image);
-    paint(painter, model, clientSize);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    paintTallies(painter, model, clientSize);
     return image;
 }
 

@@ -19,8 +19,8 @@ void drawEdge(QPainter& painter, const std::vector<PointF>& points) {
 }
 
 // Angles are clockwise on screen; Qt counts them counter-clockwise.
-void drawArc(QPainter& painter, const BowlModel& model, const SectorArc& arc) {
-    const QRectF box(model.CenterX - arc.radius, model.CenterY - arc.radius, 2.0 * arc.radius,
+void drawArc(QPainter& painter, QPointF centre, const SectorArc& arc) {
+    const QRectF box(centre.x() - arc.radius, centre.y() - arc.radius, 2.0 * arc.radius,
                      2.0 * arc.radius);
     QPainterPath path;
     path.arcMoveTo(box, -arc.startAngle);
@@ -34,14 +34,17 @@ void DrawSectorOutline(QPainter& painter, BowlModel& model) {
     if (model.SymmetrySectors < 1 || model.Segments < 1) {
         return;
     }
-    const SectorOutline outline = ComputeSectorOutline(model);
+    DrawSectorOutline(painter, ComputeSectorOutline(model), QPointF(model.CenterX, model.CenterY));
+}
+
+void DrawSectorOutline(QPainter& painter, const SectorOutline& outline, QPointF centre) {
     painter.save();
     painter.setPen(QPen(QColor(0xFF, 0x00, 0x00), 6.0, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
     painter.setBrush(Qt::NoBrush);
     drawEdge(painter, outline.endEdge);
     drawEdge(painter, outline.startEdge);
-    drawArc(painter, model, outline.innerArc);
-    drawArc(painter, model, outline.outerArc);
+    drawArc(painter, centre, outline.innerArc);
+    drawArc(painter, centre, outline.outerArc);
     painter.restore();
 }
 

@@ -2,6 +2,7 @@
 #include "DesignRenderer.h"
 #include "ViewProbe.h"
 
+#include <QPainter>
 #include <QtTest>
 
 using namespace corvane;
@@ -103,6 +104,59 @@ private slots:
         BowlModel model = defaultModel();
         DesignRenderer::render(model, QSize(200, 700));
         QCOMPARE(model.TallyRects[0].right, 50);
+    }
+
+    // The window's picture is painted in bands on several cores; it must be
+    // the same picture as one paint of the whole area.
+    void bandedRenderEqualsOnePaint_data() {
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("segments");
+        QTest::addColumn<int>("sectors");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("default") << 8 << 24 << 0 << QSize(1000, 700);
+        QTest::newRow("largest, odd height") << 23 << 89 << 0 << QSize(1917, 1003);
+        QTest::newRow("symmetry") << 8 << 24 << 4 << QSize(801, 599);
+        QTest::newRow("one pixel high") << 8 << 24 << 0 << QSize(300, 1);
+    }
+
+    void bandedRenderEqualsOnePaint() {
+        QFETCH(int, rows);
+        QFETCH(int, segments);
+        QFETCH(int, sectors);
+        QFETCH(QSize, size);
+        BowlModel model = defaultModel();
+        model.Rows = rows;
+        model.Segments = segments;
+        model.ComputeGeometry(96);
+        model.SymmetrySectors = sectors;
+        for (int k = 0; k <= model.LastLiveIndex(); k += 3) {
+            model.SegmentTable[k].SegmentColor = 0xFF000000u | (0x10203u * k);
+        }
+        const QImage banded = DesignRenderer::render(model, size);
+        QImage single(size, QImage::Format_RGB32);
+        single.setDotsPerMeterX(banded.dotsPerMeterX());
+        single.setDotsPerMeterY(banded.dotsPerMeterY());
+        QPainter painter(&single);
+        DesignRenderer::paint(painter, model, size);
+        painter.end();
+        // Curves are flattened in the band's own coordinates, so a few
+        // anti-aliased edge pixels may differ by a level or two; no more.
+        int differing = 0;
+        int worst = 0;
+        for (int y = 0; y < size.height(); ++y) {
+            for (int x = 0; x < size.width(); ++x) {
+                const QRgb a = banded.pixel(x, y);
+                const QRgb b = single.pixel(x, y);
+                const int difference =
+                    std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                              std::abs(qBlue(a) - qBlue(b))});
+                differing += difference > 0 ? 1 : 0;
+                worst = std::max(worst, difference);
+            }
+        }
+        QVERIFY2(worst <= 4, qPrintable(QString::number(worst)));
+        QVERIFY2(differing * 1000 < size.width() * size.height(),
+                 qPrintable(QString::number(differing)));
     }
 
     void sectorOutlineIsRedOverTheRings() {

@@ -163,6 +163,16 @@ private slots:
                 1);
     }
 
+    void panelPlaceIsRememberedLikeTheToolbars() {
+        QVERIFY(frame().close());  // shown by init(); closing saves the window state
+        start();
+        QVERIFY(panel().isVisible());
+        QVERIFY(frame().runCommand(cmd::ViewCutList));
+        QVERIFY(frame().close());
+        start();
+        QVERIFY(!panel().isVisible());
+    }
+
     void closingAChangedDesignAsks() {
         // Unchanged: closes without a question.
         QVERIFY(frame().close());
@@ -182,7 +192,8 @@ private slots:
         start();
         click(9);
         dialogs().saveChangesAnswers.push_back(SaveChangesAnswer::Discard);
-        QVERIFY(frame().close());
+        QVERIFY(frame().runCommand(cmd::FileExit));
+        QVERIFY(!frame().isVisible());
         // Undoing the change makes the design equal to the opened one again.
         start();
         click(11);

@@ -7,7 +7,7 @@ packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev libgl-dev qt6-image-formats-plugins
   libgtest-dev libbenchmark-dev
-  fonts-liberation2
+  fonts-liberation2 desktop-file-utils
   clang
   locales
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils

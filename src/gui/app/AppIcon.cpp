@@ -77,8 +77,23 @@ QIcon ToolbarIcon(int commandId) {
             return QIcon::fromTheme(QStringLiteral("edit-paste"), QIcon(glyphPixmap("P")));
         case cmd::HelpForCorvane:
             return QIcon::fromTheme(QStringLiteral("help-contents"), QIcon(glyphPixmap("?")));
+        case cmd::Customize:
+            return QIcon(glyphPixmap(QStringLiteral("\u00BB")));
         default:
             return QIcon(glyphPixmap(QStringLiteral("*")));
+    }
+}
+
+bool HasToolbarImage(int commandId) {
+    switch (commandId) {
+        case cmd::EditCut:
+        case cmd::EditCopy:
+        case cmd::EditPaste:
+        case cmd::HelpForCorvane:
+        case cmd::Customize:
+            return true;
+        default:
+            return false;
     }
 }
 

@@ -10,4 +10,7 @@ QIcon AppIcon();
 // Images of the toolbar buttons, drawn at 16 x 15 pixels.
 QIcon ToolbarIcon(int commandId);
 
+// Whether a command has an image of its own (others show their text).
+bool HasToolbarImage(int commandId);
+
 }  // namespace corvane

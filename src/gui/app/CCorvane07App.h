@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ApplicationLook.h"
 #include "CommandTarget.h"
 
 #include <memory>
@@ -22,10 +23,20 @@ public:
     CMainFrame* mainFrame() const { return mainFrame_.get(); }
     CommandTarget& commands() { return commands_; }
 
+    // The command id of the current visual style.
+    int applicationLook() const { return appLook_; }
+    // Switches the visual style and remembers it for the next start.
+    void OnApplicationLook(int lookId);
+
 private:
+    void addCommands();
+    void OnHelpForCorvane();
+    static int storedLook();
+
     BowlModel& model_;
     CommandTarget commands_;
     std::unique_ptr<CMainFrame> mainFrame_;
+    int appLook_ = ApplicationLook::kDefault;
 };
 
 }  // namespace corvane

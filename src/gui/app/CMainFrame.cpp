@@ -4,16 +4,21 @@
 #include "AppSettings.h"
 #include "AppTexts.h"
 #include "CChildView.h"
+#include "CommandCatalog.h"
 #include "CommandIds.h"
+#include "CustomizeDialog.h"
 #include "CutListCommands.h"
 #include "CutListPanel.h"
 #include "MenuLayout.h"
 #include "StatusPane.h"
+#include "ToolbarCustomization.h"
 #include "UnsavedChangesGuard.h"
 #include "ViewCommands.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
@@ -87,6 +92,7 @@ CMainFrame::CMainFrame(BowlModel& model, const CommandTarget* applicationCommand
     buildMenuBar();
     buildToolBar();
     buildStatusBar();
+    setUpCustomization();
     updateCommandStates();
 }
 
@@ -108,8 +114,24 @@ QAction* CMainFrame::makeCommandAction(int id, const QString& text, QObject* par
     return action;
 }
 
+QAction* CMainFrame::createCommandAction(int commandId, QObject* parent) {
+    QAction* action = makeCommandAction(commandId, CommandCatalog::textOf(commandId), parent);
+    action->setCheckable(isCheckable(commandId));
+    action->setEnabled(router_.isEnabled(commandId));
+    action->setChecked(action->isCheckable() && router_.isChecked(commandId));
+    return action;
+}
+
+bool CMainFrame::isCheckable(int commandId) const {
+    return router_.isChecked(commandId) || commandId == cmd::StatusBar ||
+           (commandId >= cmd::LookFirst && commandId <= cmd::LookLast);
+}
+
+// Buttons show their state at once rather than the next time a menu opens.
 bool CMainFrame::runCommand(int commandId) {
-    return router_.dispatch(commandId);
+    const bool handled = router_.dispatch(commandId);
+    updateCommandStates();
+    return handled;
 }
 
 QAction* CMainFrame::menuAction(int commandId) const {
@@ -117,6 +139,8 @@ QAction* CMainFrame::menuAction(int commandId) const {
 }
 
 void CMainFrame::updateCommandStates() {
+    // Toolbar buttons come and go with customization.
+    commandActions_.removeIf([](const QPointer<QAction>& action) { return action.isNull(); });
     for (QAction* action : std::as_const(commandActions_)) {
         const int id = action->data().toInt();
         action->setEnabled(router_.isEnabled(id));
@@ -129,6 +153,9 @@ void CMainFrame::updateCommandStates() {
 void CMainFrame::buildMenuBar() {
     QMenuBar* bar = menuBar();
     std::vector<QMenu*> open;
+    // The looks show radio marks; none is marked for a look without an item.
+    auto* looks = new QActionGroup(this);
+    looks->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     for (const MenuEntry& entry : MenuLayout()) {
         switch (entry.kind) {
             case MenuEntryKind::Menu:
@@ -151,8 +178,10 @@ void CMainFrame::buildMenuBar() {
             case MenuEntryKind::Item: {
                 QAction* action =
                     makeCommandAction(entry.id, QString::fromLatin1(entry.text), open.back());
-                action->setCheckable(router_.isChecked(entry.id) || entry.id == cmd::StatusBar ||
-                                     (entry.id >= cmd::LookFirst && entry.id <= cmd::LookLast));
+                action->setCheckable(isCheckable(entry.id));
+                if (entry.id >= cmd::LookFirst && entry.id <= cmd::LookLast) {
+                    looks->addAction(action);
+                }
                 open.back()->addAction(action);
                 menuActions_.insert(entry.id, action);
                 break;
@@ -237,8 +266,43 @@ void CMainFrame::buildCutListPanel() {
     commands_.setChecked(cmd::ViewCutList, [this] { return cutListPanel_->isVisible(); });
 }
 
+void CMainFrame::setUpCustomization() {
+    toolbars_ = new ToolbarCustomization(
+        *this, [this](int id, QObject* parent) { return createCommandAction(id, parent); });
+    toolbars_->setStandardToolBar(standardToolBar_);
+    toolbars_->loadUserImages(QDir::current().filePath(QStringLiteral("UserImages.bmp")));
+    commands_.add(cmd::Customize, [this] { showCustomizeDialog(); });
+}
+
+void CMainFrame::showCustomizeDialog() {
+    if (customizeDialog_ == nullptr) {
+        customizeDialog_ = new CustomizeDialog(*toolbars_, this);
+    }
+    customizeDialog_->show();
+    customizeDialog_->raise();
+    customizeDialog_->activateWindow();
+}
+
+CustomizeDialog* CMainFrame::customizeDialog() const {
+    return customizeDialog_;
+}
+
+QMenu* CMainFrame::createPopupMenu() {
+    QMenu* menu = QMainWindow::createPopupMenu();
+    if (menu == nullptr) {
+        menu = new QMenu(this);
+    }
+    menu->addSeparator();
+    QAction* customize = menu->addAction(CommandCatalog::textOf(cmd::Customize));
+    connect(customize, &QAction::triggered, this, [this] { runCommand(cmd::Customize); });
+    return menu;
+}
+
+// User toolbars are made before the docking state is restored, which
+// places only toolbars that exist.
 void CMainFrame::restorePlacement() {
     AppSettings settings;
+    toolbars_->restore(settings);
     restoreGeometry(settings.value("MainWindowGeometry").toByteArray());
     restoreState(settings.value("MainWindowState").toByteArray());
 }
@@ -247,6 +311,7 @@ void CMainFrame::savePlacement() const {
     AppSettings settings;
     settings.setValue("MainWindowGeometry", saveGeometry());
     settings.setValue("MainWindowState", saveState());
+    toolbars_->save(settings);
 }
 
 // Showing the frame paints the design at once rather than when the event

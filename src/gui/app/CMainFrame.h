@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 #include <QMap>
+#include <QPointer>
 
 class QAction;
 class QLabel;
@@ -17,6 +18,8 @@ class BowlModel;
 class CChildView;
 class CutListPanel;
 class UnsavedChangesGuard;
+class CustomizeDialog;
+class ToolbarCustomization;
 
 // The main window: menu bar, the "Standard" toolbar, the status bar and the
 // design view. Commands go to the view first, then here, then to the
@@ -43,6 +46,15 @@ public:
     bool runCommand(int commandId);
     // Refreshes enabled and checked marks of every command action.
     void updateCommandStates();
+    // A new action that sends a command (for toolbar buttons).
+    QAction* createCommandAction(int commandId, QObject* parent);
+
+    ToolbarCustomization& toolbarCustomization() { return *toolbars_; }
+    // Opens the modeless customization window (command 126).
+    void showCustomizeDialog();
+    CustomizeDialog* customizeDialog() const;
+    // The toolbars' context menu, with "Customize..." below the toolbar list.
+    QMenu* createPopupMenu() override;
 
     void restorePlacement();
     void savePlacement() const;
@@ -59,6 +71,8 @@ private:
     void buildToolBar();
     void buildStatusBar();
     void addFrameCommands();
+    void setUpCustomization();
+    bool isCheckable(int commandId) const;
     QAction* makeCommandAction(int id, const QString& text, QObject* parent);
     void fillToolbarList(QMenu* menu);
     void buildCutListPanel();
@@ -72,7 +86,9 @@ private:
     CutListPanel* cutListPanel_ = nullptr;
     UnsavedChangesGuard* unsavedChangesGuard_ = nullptr;
     QMap<int, QAction*> menuActions_;
-    QList<QAction*> commandActions_;
+    QList<QPointer<QAction>> commandActions_;
+    ToolbarCustomization* toolbars_ = nullptr;
+    QPointer<CustomizeDialog> customizeDialog_;
 };
 
 }  // namespace corvane

@@ -17,10 +17,16 @@ class DialogUnits {
 public:
     explicit DialogUnits(const QFont& font);
 
+    int averageCharWidth() const { return averageCharWidth_; }
+    int charHeight() const { return charHeight_; }
+
     int x(int units) const;
     int y(int units) const;
     QSize size(int width, int height) const;
+    // Edges are converted one by one, as the dialog manager does, so boxes
+    // that touch in units also touch in pixels.
     QRect rect(int left, int top, int width, int height) const;
+    QRect toPixels(const QRect& units) const;
 
     // Places a control at a template rectangle.
     void place(QWidget& control, int left, int top, int width, int height) const;

@@ -42,7 +42,12 @@ QSize DialogUnits::size(int width, int height) const {
 }
 
 QRect DialogUnits::rect(int left, int top, int width, int height) const {
-    return QRect(QPoint(x(left), y(top)), size(width, height));
+    const QPoint topLeft(x(left), y(top));
+    return QRect(topLeft, QPoint(x(left + width), y(top + height)) - QPoint(1, 1));
+}
+
+QRect DialogUnits::toPixels(const QRect& units) const {
+    return rect(units.x(), units.y(), units.width(), units.height());
 }
 
 void DialogUnits::place(QWidget& control, int left, int top, int width, int height) const {

@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev libgl-dev qt6-image-formats-plugins
   libgtest-dev libbenchmark-dev
   fonts-liberation2 desktop-file-utils
-  clang
+  clang libclang-rt-dev
   locales
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
 )

@@ -123,16 +123,18 @@ TEST(DesignCsvReaderTest, LfOnlyReadsLikeCrLf) {
     EXPECT_EQ(withLf.FillHistory, (std::vector<FillHistoryEntry>{{1, kBlank}, {0, kBlank}}));
 }
 
+// A header section and the parameters it should leave behind.
+struct HeaderCase {
+    const char* name;
+    std::string header;
+    double id;
+    double od;
+    int rows;
+    int segments;
+};
+
 TEST(DesignCsvReaderTest, HeaderKeysMatchExactly) {
-    struct Case {
-        const char* name;
-        std::string header;
-        double id;
-        double od;
-        int rows;
-        int segments;
-    };
-    const Case cases[] = {
+    const HeaderCase cases[] = {
         {"lower case", JoinLines({"id,9", "ID,2", "od,9", "rows,9"}), 2.0, 3.0, 3, 4},
         {"spaced", JoinLines({"ID ,9", "OD\t,9", " Rows,2"}), 1.0, 3.0, 2, 4},
         {"reordered", JoinLines({"Segments,5", "OD,7.5", "Rows,1", "ID,0.25"}), 0.25, 7.5, 1, 5},
@@ -141,7 +143,7 @@ TEST(DesignCsvReaderTest, HeaderKeysMatchExactly) {
         {"not numbers", JoinLines({"ID,abc", "Rows, 2x"}), 0.0, 3.0, 2, 4},
         {"trimmed", JoinLines({"\xA0\t ID,2.5 \x85", "Rows\n", ",Rows,1"}), 2.5, 3.0, 3, 4},
     };
-    for (const Case& c : cases) {
+    for (const HeaderCase& c : cases) {
         BowlModel model = MakeModel(3, 4);
         model.ID = 1.0;
         model.OD = 3.0;
@@ -318,15 +320,7 @@ TEST(DesignCsvReaderTest, NameBytesRoundTripUnchanged) {
 }
 
 TEST(DesignCsvReaderTest, RefusesDesignsBeyondTheTableOrWithUnusableDiameters) {
-    struct Case {
-        const char* name;
-        std::string header;
-        double id;
-        double od;
-        int rows;
-        int segments;
-    };
-    const Case cases[] = {
+    const HeaderCase cases[] = {
         {"100 x 100", JoinLines({"Rows,100", "Segments,100"}), 1.0, 3.0, 100, 100},
         {"2048 x 1", JoinLines({"Rows,2048", "Segments,1"}), 1.0, 3.0, 2048, 1},
         {"product wraps to 0", JoinLines({"Rows,65536", "Segments,65536"}), 1.0, 3.0, 65536, 65536},
@@ -337,7 +331,7 @@ TEST(DesignCsvReaderTest, RefusesDesignsBeyondTheTableOrWithUnusableDiameters) {
         {"NaN ID", JoinLines({"ID,nan"}), std::nan(""), 3.0, 3, 4},
         {"huge OD", JoinLines({"OD,1e300"}), 1.0, 1e300, 3, 4},
     };
-    for (const Case& c : cases) {
+    for (const HeaderCase& c : cases) {
         BowlModel before = PreviousDesign();
         before.ID = 1.0;
         before.OD = 3.0;

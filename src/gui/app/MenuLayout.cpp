@@ -126,13 +126,4 @@ const std::vector<MenuEntry>& MenuLayout() {
     return layout;
 }
 
-const char* MenuTextOf(int commandId) {
-    for (const MenuEntry& entry : MenuLayout()) {
-        if (entry.kind == MenuEntryKind::Item && entry.id == commandId) {
-            return entry.text;
-        }
-    }
-    return "";
-}
-
 }  // namespace corvane

@@ -16,7 +16,4 @@ struct MenuEntry {
 
 const std::vector<MenuEntry>& MenuLayout();
 
-// Menu text of a command as the menus show it; empty when it has none.
-const char* MenuTextOf(int commandId);
-
 }  // namespace corvane

@@ -31,11 +31,6 @@ QColor toQColor(Argb argb) {
     return QColor::fromRgba(argb);
 }
 
-// Records 1..Rows*Segments, never past the table.
-int lastSegmentIndex(const BowlModel& model) {
-    return model.LastLiveIndex();
-}
-
 // The drawing library put pixel centres on integer coordinates; Qt puts them
 // on half-integers. Shifting by half a pixel keeps circles, joints and the
 // click test centred on the same pixels.
@@ -153,7 +148,7 @@ void DesignRenderer::paintDisc(QPainter& painter, const BowlModel& model) {
 void DesignRenderer::paintSegments(QPainter& painter, const BowlModel& model) {
     painter.setPen(Qt::NoPen);
     const QPointF centre(model.CenterX, model.CenterY);
-    const int last = lastSegmentIndex(model);
+    const int last = model.LastLiveIndex();
     for (int k = 1; k <= last; ++k) {
         const SegmentProp& segment = model.SegmentTable[k];
         const float penWidth = static_cast<float>(segment.OuterRadius - segment.InnerRadius);
@@ -178,7 +173,7 @@ void DesignRenderer::paintRingCircles(QPainter& painter, const BowlModel& model)
     const QPointF centre(model.CenterX, model.CenterY);
     for (int i = 0; i <= rows; ++i) {
         const long long index = static_cast<long long>(i) * model.Segments;
-        if (index < 0 || index > lastSegmentIndex(model)) {
+        if (index < 0 || index > model.LastLiveIndex()) {
             continue;
         }
         const float radius = static_cast<float>(model.SegmentTable[index].OuterRadius);
@@ -194,7 +189,7 @@ void DesignRenderer::paintRingCircles(QPainter& painter, const BowlModel& model)
 // full ring is symmetric about the horizontal axis, so the joints match.
 void DesignRenderer::paintJoints(QPainter& painter, const BowlModel& model) {
     painter.setPen(QPen(Qt::black, kOutlineWidth));
-    const int last = lastSegmentIndex(model);
+    const int last = model.LastLiveIndex();
     for (int k = 1; k <= last; ++k) {
         const SegmentProp& segment = model.SegmentTable[k];
         const double theta = segment.LeftAngle * kPi / 180.0;

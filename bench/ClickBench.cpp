@@ -1,9 +1,9 @@
 // Times a click on a segment, from the mouse press to the finished repaint,
 // in the real main window at 1920 x 1080 with the largest design.
+#include "Application.h"
 #include "BowlModel.h"
-#include "CChildView.h"
-#include "CCorvane07App.h"
-#include "CMainFrame.h"
+#include "DesignView.h"
+#include "MainWindow.h"
 
 #include <QApplication>
 #include <QTest>
@@ -28,15 +28,15 @@ int main(int argc, char** argv) {
     model.Segments = 89;
     model.ID = 2.0;
     model.OD = 10.5;
-    corvane::CCorvane07App app(model);
+    corvane::Application app(model);
     app.InitInstance();
-    corvane::CMainFrame& frame = *app.mainFrame();
+    corvane::MainWindow& frame = *app.mainWindow();
     frame.setGeometry(0, 0, 1920, 1080);
     if (!QTest::qWaitForWindowExposed(&frame)) {
         return 1;
     }
     QApplication::processEvents();
-    corvane::CChildView& view = *frame.view();
+    corvane::DesignView& view = *frame.view();
     view.onParametersChanged();
 
     const int clicks = qEnvironmentVariableIntValue("CORVANE_BENCH_REPEATS") > 0

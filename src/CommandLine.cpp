@@ -1,15 +1,15 @@
 #include "CommandLine.h"
 
 #include "AppTexts.h"
+#include "Application.h"
 #include "BowlModel.h"
-#include "CChildView.h"
-#include "CCorvane07App.h"
-#include "CMainFrame.h"
 #include "CutList.h"
 #include "DesignFile.h"
 #include "DesignFileCommands.h"
 #include "DesignRenderer.h"
+#include "DesignView.h"
 #include "ImageFile.h"
+#include "MainWindow.h"
 #include "PrintedPage.h"
 
 #include <QApplication>
@@ -283,13 +283,13 @@ int RunCommandLine(int argc, char** argv) {
     if (parser.isSet(options.printPdf)) {
         return printPdf(parser, options);
     }
-    CCorvane07App app(BowlModel::instance());
+    Application app(BowlModel::instance());
     if (!app.InitInstance()) {
         return 1;
     }
     const QString design = designArgument(parser);
     if (!design.isEmpty()) {
-        DesignFileCommands::of(*app.mainFrame()->view())->openPath(design, false);
+        DesignFileCommands::of(*app.mainWindow()->view())->openPath(design, false);
     }
     return QApplication::exec();
 }

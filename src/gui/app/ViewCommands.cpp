@@ -1,7 +1,7 @@
 #include "ViewCommands.h"
 
-#include "CChildView.h"
 #include "DesignFileCommands.h"
+#include "DesignView.h"
 #include "FillColorCommands.h"
 #include "ImageExportCommands.h"
 #include "ParametersCommands.h"
@@ -12,7 +12,7 @@
 
 namespace corvane {
 
-void InstallViewCommands(CChildView& view) {
+void InstallViewCommands(DesignView& view) {
     new FillColorCommands(view);
     new SegmentClickHandler(view);
     new UndoCommands(view);

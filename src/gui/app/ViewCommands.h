@@ -2,9 +2,9 @@
 
 namespace corvane {
 
-class CChildView;
+class DesignView;
 
 // Gives the view its design commands and its click handling.
-void InstallViewCommands(CChildView& view);
+void InstallViewCommands(DesignView& view);
 
 }  // namespace corvane

@@ -1,15 +1,15 @@
 #include "FillColorCommands.h"
 
 #include "BowlModel.h"
-#include "CChildView.h"
 #include "CommandIds.h"
+#include "DesignSurface.h"
 #include "DialogService.h"
 #include "FillStatus.h"
 #include "NamedColorTable.h"
 
 namespace corvane {
 
-FillColorCommands::FillColorCommands(CChildView& view) : QObject(&view), view_(view) {
+FillColorCommands::FillColorCommands(DesignSurface& view) : QObject(&view), view_(view) {
     for (const WoodCommand& wood : WoodCommands) {
         const Argb color = wood.color;
         view_.commands().add(wood.commandId, [this, color] { chooseWood(color); });

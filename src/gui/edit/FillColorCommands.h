@@ -4,20 +4,20 @@
 
 namespace corvane {
 
-class CChildView;
+class DesignSurface;
 
 // The wood commands and "Choose Custom Color": they set the fill colour.
 class FillColorCommands : public QObject {
     Q_OBJECT
 
 public:
-    explicit FillColorCommands(CChildView& view);
+    explicit FillColorCommands(DesignSurface& view);
 
     void chooseWood(unsigned int color);
     void chooseCustomColor();
 
 private:
-    CChildView& view_;
+    DesignSurface& view_;
 };
 
 }  // namespace corvane

@@ -4,19 +4,19 @@
 
 namespace corvane {
 
-class CChildView;
+class DesignSurface;
 
 // "Show Parameters Box".
 class ParametersCommands : public QObject {
     Q_OBJECT
 
 public:
-    explicit ParametersCommands(CChildView& view);
+    explicit ParametersCommands(DesignSurface& view);
 
     void showParametersBox();
 
 private:
-    CChildView& view_;
+    DesignSurface& view_;
 };
 
 }  // namespace corvane

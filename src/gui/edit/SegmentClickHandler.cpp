@@ -2,7 +2,7 @@
 
 #include "ActiveSector.h"
 #include "BowlModel.h"
-#include "CChildView.h"
+#include "DesignSurface.h"
 #include "FillStatus.h"
 #include "SegmentHitTest.h"
 
@@ -16,8 +16,8 @@ QRect toQRect(const IntRect& rect) {
 
 }  // namespace
 
-SegmentClickHandler::SegmentClickHandler(CChildView& view) : QObject(&view), view_(view) {
-    connect(&view_, &CChildView::leftClicked, this, &SegmentClickHandler::handleClick);
+SegmentClickHandler::SegmentClickHandler(DesignSurface& view) : QObject(&view), view_(view) {
+    connect(&view_, &DesignSurface::leftClicked, this, &SegmentClickHandler::handleClick);
 }
 
 // The colour test asks what the window shows, which is the last painted picture.

@@ -5,7 +5,7 @@
 
 namespace corvane {
 
-class CChildView;
+class DesignSurface;
 
 // Turns a left click in the view into a fill of the segment under it (and
 // its symmetric counterparts), then recounts and repaints at once.
@@ -13,7 +13,7 @@ class SegmentClickHandler : public QObject {
     Q_OBJECT
 
 public:
-    explicit SegmentClickHandler(CChildView& view);
+    explicit SegmentClickHandler(DesignSurface& view);
 
     void handleClick(QPoint position);
 
@@ -21,7 +21,7 @@ private:
     unsigned int shownColorAt(QPoint position);
     void fillOne(int index);
 
-    CChildView& view_;
+    DesignSurface& view_;
 };
 
 }  // namespace corvane

@@ -2,15 +2,15 @@
 
 #include "ActiveSector.h"
 #include "BowlModel.h"
-#include "CChildView.h"
-#include "CErrorDialog.h"
-#include "CSymmetryDialog.h"
 #include "CommandIds.h"
+#include "DesignSurface.h"
 #include "DialogService.h"
+#include "SymmetryDialog.h"
+#include "SymmetryErrorDialog.h"
 
 namespace corvane {
 
-SymmetryCommands::SymmetryCommands(CChildView& view) : QObject(&view), view_(view) {
+SymmetryCommands::SymmetryCommands(DesignSurface& view) : QObject(&view), view_(view) {
     view_.commands().add(cmd::EnterSymmetryMode, [this] { enterSymmetryMode(); });
     view_.commands().add(cmd::ExitSymmetryMode, [this] { exitSymmetryMode(); });
 }
@@ -22,7 +22,7 @@ void SymmetryCommands::enterSymmetryMode() {
     DialogService& dialogs = DialogService::instance();
     QWidget* owner = view_.window();
     for (;;) {
-        CSymmetryDialog request(owner);
+        SymmetryDialog request(owner);
         if (dialogs.runDialog(request) != QDialog::Accepted) {
             return;
         }
@@ -31,7 +31,7 @@ void SymmetryCommands::enterSymmetryMode() {
             view_.repaintNow();
             return;
         }
-        CErrorDialog refusal(owner);
+        SymmetryErrorDialog refusal(owner);
         if (dialogs.runDialog(refusal) == QDialog::Rejected) {
             return;
         }

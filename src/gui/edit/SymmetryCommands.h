@@ -4,20 +4,20 @@
 
 namespace corvane {
 
-class CChildView;
+class DesignSurface;
 
 // "Enter Symmetry Mode" and "Exit Symmetry Mode".
 class SymmetryCommands : public QObject {
     Q_OBJECT
 
 public:
-    explicit SymmetryCommands(CChildView& view);
+    explicit SymmetryCommands(DesignSurface& view);
 
     void enterSymmetryMode();
     void exitSymmetryMode();
 
 private:
-    CChildView& view_;
+    DesignSurface& view_;
 };
 
 }  // namespace corvane

@@ -1,14 +1,14 @@
 #include "UndoCommands.h"
 
 #include "BowlModel.h"
-#include "CChildView.h"
 #include "CommandIds.h"
+#include "DesignSurface.h"
 #include "FillStatus.h"
 #include "SegmentHitTest.h"
 
 namespace corvane {
 
-UndoCommands::UndoCommands(CChildView& view) : QObject(&view), view_(view) {
+UndoCommands::UndoCommands(DesignSurface& view) : QObject(&view), view_(view) {
     CommandTarget& commands = view_.commands();
     commands.add(cmd::UndoLastFill, [this] { undoLastFill(); });
     commands.add(cmd::UndoLast5, [this] { undoFills(5); });

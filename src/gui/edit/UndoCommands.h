@@ -4,21 +4,21 @@
 
 namespace corvane {
 
-class CChildView;
+class DesignSurface;
 
 // "Undo Last Fill", the batch undos and "Clear All Segment Colors".
 class UndoCommands : public QObject {
     Q_OBJECT
 
 public:
-    explicit UndoCommands(CChildView& view);
+    explicit UndoCommands(DesignSurface& view);
 
     void undoLastFill();
     void undoFills(int count);
     void clearAllSegmentColors();
 
 private:
-    CChildView& view_;
+    DesignSurface& view_;
 };
 
 }  // namespace corvane

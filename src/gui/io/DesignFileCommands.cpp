@@ -1,20 +1,20 @@
 #include "DesignFileCommands.h"
 
 #include "BowlModel.h"
-#include "CChildView.h"
 #include "CommandIds.h"
 #include "DesignFile.h"
+#include "DesignSurface.h"
 #include "DialogService.h"
 
 namespace corvane {
 
-DesignFileCommands::DesignFileCommands(CChildView& view) : QObject(&view), view_(view) {
+DesignFileCommands::DesignFileCommands(DesignSurface& view) : QObject(&view), view_(view) {
     setObjectName(QStringLiteral("DesignFileCommands"));
     view_.commands().add(cmd::SaveCsv, [this] { saveCsv(); });
     view_.commands().add(cmd::OpenCsv, [this] { openCsv(); });
 }
 
-DesignFileCommands* DesignFileCommands::of(CChildView& view) {
+DesignFileCommands* DesignFileCommands::of(DesignSurface& view) {
     return view.findChild<DesignFileCommands*>(QStringLiteral("DesignFileCommands"),
                                                Qt::FindDirectChildrenOnly);
 }

@@ -4,7 +4,7 @@
 
 namespace corvane {
 
-class CChildView;
+class DesignSurface;
 
 // "Save as CSV (for Excel) File (can be recalled)" and
 // "Open Exisiting CSV File from Corvane".
@@ -12,7 +12,7 @@ class DesignFileCommands : public QObject {
     Q_OBJECT
 
 public:
-    explicit DesignFileCommands(CChildView& view);
+    explicit DesignFileCommands(DesignSurface& view);
 
     // True when the design was written.
     bool saveCsv();
@@ -20,14 +20,14 @@ public:
     // Opens a design named on the command line; failures are shown, success is quiet.
     bool openPath(const QString& path, bool announceSuccess);
 
-    static DesignFileCommands* of(CChildView& view);
+    static DesignFileCommands* of(DesignSurface& view);
 
 signals:
     // The design on screen now matches a file (after a save or an open).
     void designSynced();
 
 private:
-    CChildView& view_;
+    DesignSurface& view_;
 };
 
 }  // namespace corvane

@@ -1,13 +1,13 @@
 #include "UnsavedChangesGuard.h"
 
-#include "CChildView.h"
 #include "DesignCsvWriter.h"
 #include "DesignFileCommands.h"
+#include "DesignSurface.h"
 #include "DialogService.h"
 
 namespace corvane {
 
-UnsavedChangesGuard::UnsavedChangesGuard(CChildView& view) : QObject(&view), view_(view) {
+UnsavedChangesGuard::UnsavedChangesGuard(DesignSurface& view) : QObject(&view), view_(view) {
     if (DesignFileCommands* files = DesignFileCommands::of(view_)) {
         connect(files, &DesignFileCommands::designSynced, this, &UnsavedChangesGuard::markSynced);
     }

@@ -6,7 +6,7 @@
 
 namespace corvane {
 
-class CChildView;
+class DesignSurface;
 
 // Knows whether the design differs from the one last saved or opened, and
 // asks before a changed design is closed.
@@ -14,7 +14,7 @@ class UnsavedChangesGuard : public QObject {
     Q_OBJECT
 
 public:
-    explicit UnsavedChangesGuard(CChildView& view);
+    explicit UnsavedChangesGuard(DesignSurface& view);
 
     bool hasUnsavedChanges() const;
     // True when closing may go on: no changes, Discard, or a successful Save.
@@ -27,7 +27,7 @@ public slots:
 private:
     std::string designText() const;
 
-    CChildView& view_;
+    DesignSurface& view_;
     std::string synced_;
 };
 

@@ -1,9 +1,9 @@
 #include "ImageExportCommands.h"
 
 #include "BowlModel.h"
-#include "CChildView.h"
 #include "CommandIds.h"
 #include "DesignRenderer.h"
+#include "DesignSurface.h"
 #include "DialogService.h"
 #include "FileNameRules.h"
 #include "ImageFile.h"
@@ -30,7 +30,7 @@ constexpr ImageExportFormat kFormats[] = {
 
 }  // namespace
 
-ImageExportCommands::ImageExportCommands(CChildView& view) : QObject(&view), view_(view) {
+ImageExportCommands::ImageExportCommands(DesignSurface& view) : QObject(&view), view_(view) {
     for (const ImageExportFormat& format : kFormats) {
         view_.commands().add(format.commandId, [this, &format] { exportImage(format); });
     }

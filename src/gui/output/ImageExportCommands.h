@@ -4,7 +4,7 @@
 
 namespace corvane {
 
-class CChildView;
+class DesignSurface;
 struct ImageExportFormat;
 
 // "Save as JPG", "Save as PNG" and "Save As BMP": the view's picture at its
@@ -13,14 +13,14 @@ class ImageExportCommands : public QObject {
     Q_OBJECT
 
 public:
-    explicit ImageExportCommands(CChildView& view);
+    explicit ImageExportCommands(DesignSurface& view);
 
     void exportImage(const ImageExportFormat& format);
 
 private:
     void reportFailure(const QString& path, const QString& error);
 
-    CChildView& view_;
+    DesignSurface& view_;
 };
 
 }  // namespace corvane

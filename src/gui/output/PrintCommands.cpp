@@ -1,9 +1,9 @@
 #include "PrintCommands.h"
 
 #include "BowlModel.h"
-#include "CChildView.h"
 #include "CommandIds.h"
 #include "DesignRenderer.h"
+#include "DesignSurface.h"
 #include "DialogService.h"
 #include "PrintedPage.h"
 #include "SymmetrySuspension.h"
@@ -28,7 +28,7 @@ constexpr ScaleCommand kScaleCommands[] = {
 
 }  // namespace
 
-PrintCommands::PrintCommands(CChildView& view) : QObject(&view), view_(view) {
+PrintCommands::PrintCommands(DesignSurface& view) : QObject(&view), view_(view) {
     for (const ScaleCommand& command : kScaleCommands) {
         const double scale = command.scale;
         view_.commands().add(command.commandId, [this, scale] { setPrintScale(scale); });

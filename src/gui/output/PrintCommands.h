@@ -7,14 +7,14 @@ class QPrinter;
 
 namespace corvane {
 
-class CChildView;
+class DesignSurface;
 
 // "Print" and the seven "Scale Printout" commands.
 class PrintCommands : public QObject {
     Q_OBJECT
 
 public:
-    explicit PrintCommands(CChildView& view);
+    explicit PrintCommands(DesignSurface& view);
 
     // Only stores the factor: no printing, no repaint, no status text.
     void setPrintScale(double scale);
@@ -26,7 +26,7 @@ private:
     void printPage(QPrinter& printer, QPainter& painter);
     void fail(const char* message);
 
-    CChildView& view_;
+    DesignSurface& view_;
 };
 
 }  // namespace corvane

@@ -1,11 +1,11 @@
 #include "SymmetrySuspension.h"
 
 #include "BowlModel.h"
-#include "CChildView.h"
+#include "DesignSurface.h"
 
 namespace corvane {
 
-SymmetrySuspension::SymmetrySuspension(CChildView& view)
+SymmetrySuspension::SymmetrySuspension(DesignSurface& view)
     : view_(view), savedSectors_(view.model().SymmetrySectors) {
     view_.model().SymmetrySectors = 0;
 }

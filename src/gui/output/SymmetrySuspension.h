@@ -2,14 +2,14 @@
 
 namespace corvane {
 
-class CChildView;
+class DesignSurface;
 
 // Printing and export take the picture without the active-sector outline:
 // while this lives, SymmetrySectors is 0. It is put back, and the view
 // repainted at once, on every way out of the command.
 class SymmetrySuspension {
 public:
-    explicit SymmetrySuspension(CChildView& view);
+    explicit SymmetrySuspension(DesignSurface& view);
     ~SymmetrySuspension();
 
     SymmetrySuspension(const SymmetrySuspension&) = delete;
@@ -19,7 +19,7 @@ public:
     void restore();
 
 private:
-    CChildView& view_;
+    DesignSurface& view_;
     int savedSectors_;
     bool restored_ = false;
 };

@@ -1,11 +1,11 @@
 #include "AppFixture.h"
+#include "Application.h"
 #include "BowlModel.h"
 #include "BoxParameters.h"
-#include "CChildView.h"
-#include "CCorvane07App.h"
-#include "CMainFrame.h"
-#include "CParametersBox.h"
 #include "CommandIds.h"
+#include "DesignView.h"
+#include "MainWindow.h"
+#include "ParametersBox.h"
 #include "TestEnvironment.h"
 #include "ViewProbe.h"
 
@@ -49,10 +49,10 @@ class ParametersBoxTest : public test::AppTestCase {
 
     // Opens the box through its command and lets the script work on it while
     // it is on the screen; returns the box's result.
-    int runBox(const std::function<void(CParametersBox&)>& script) {
+    int runBox(const std::function<void(ParametersBox&)>& script) {
         int result = -1;
         dialogs().dialogAnswers.push_back([&](QDialog& dialog) {
-            auto& box = dynamic_cast<CParametersBox&>(dialog);
+            auto& box = dynamic_cast<ParametersBox&>(dialog);
             box.show();
             if (QTest::qWaitForWindowExposed(&box)) {
                 script(box);
@@ -89,7 +89,7 @@ private slots:
         model().ID = 1.0 / 3.0;  // as a design file may leave it
         model().OD = 12.0;
         model().Rows = 5;
-        runBox([this](CParametersBox& box) {
+        runBox([this](ParametersBox& box) {
             QCOMPARE(box.windowTitle(), QStringLiteral("Parameters Box"));
             QCOMPARE(box.field(BoxField::ID)->text(), QStringLiteral("0.333333333333333"));
             QCOMPARE(box.field(BoxField::OD)->text(), QStringLiteral("12"));
@@ -127,7 +127,7 @@ private slots:
         view().repaintNow();
         const BowlModel before = model();
         const QImage shown = view().lastPaintedImage();
-        const int result = runBox([](CParametersBox& box) {
+        const int result = runBox([](ParametersBox& box) {
             QTest::keyClick(&box, Qt::Key_Return);
             QVERIFY(!box.isVisible());
         });
@@ -146,7 +146,7 @@ private slots:
     // Typing 100 rows passes 1 and 10 on the way; 100 rows of 24 segments do
     // not fit the table, so the drawing stays at 10 rows and the box says why.
     void everyKeystrokeReachesTheDrawingWithinTheLimits() {
-        runBox([this](CParametersBox& box) {
+        runBox([this](ParametersBox& box) {
             QLineEdit* rows = box.field(BoxField::Rows);
             rows->selectAll();
             QTest::keyClick(rows, Qt::Key_1);
@@ -211,7 +211,7 @@ private slots:
         QFETCH(QString, limit);
         QFETCH(bool, pasted);
         const BowlModel before = model();
-        runBox([&](CParametersBox& box) {
+        runBox([&](ParametersBox& box) {
             QLineEdit* field = box.field(static_cast<BoxField>(which));
             pasted ? paste(field, text) : retype(field, text);
             QCOMPARE(box.limitLine()->text(), limit);
@@ -234,7 +234,7 @@ private slots:
     }
 
     void numbersAreReadFromTheStartOfTheText() {
-        runBox([this](CParametersBox& box) {
+        runBox([this](ParametersBox& box) {
             QLineEdit* id = box.field(BoxField::ID);
             retype(id, "3.5abc");
             QCOMPARE(model().ID, 3.5);
@@ -275,7 +275,7 @@ private slots:
         const QPoint where = SegmentPoint(model(), k);
         ClickView(view(), where);
         QCOMPARE(ShownColor(view().lastPaintedImage(), where), kWalnutColor);
-        runBox([&](CParametersBox& box) {
+        runBox([&](ParametersBox& box) {
             QLineEdit* segments = box.field(BoxField::Segments);
             retype(segments, "12");
             QCOMPARE(model().Segments, 12);
@@ -293,13 +293,13 @@ private slots:
     // The box copies keep the last reading after the box closes, but every
     // opening starts again from the live design.
     void boxCopiesOutliveTheBoxAndOpeningReloadsThem() {
-        runBox([](CParametersBox& box) {
+        runBox([](ParametersBox& box) {
             retype(box.field(BoxField::Segments), "300");
             box.reject();
         });
         QCOMPARE(BoxParameters::instance().BoxSegments, 300);
         QCOMPARE(model().Segments, 30);
-        runBox([](CParametersBox& box) {
+        runBox([](ParametersBox& box) {
             QCOMPARE(box.field(BoxField::Segments)->text(), QStringLiteral("30"));
             box.reject();
         });
@@ -309,7 +309,7 @@ private slots:
     void symmetryModeFollowsTheNewSegmentCount() {
         model().SymmetrySectors = 4;
         view().repaintNow();
-        runBox([this](CParametersBox& box) {
+        runBox([this](ParametersBox& box) {
             retype(box.field(BoxField::Segments), "10");
             QCOMPARE(model().SymmetrySectors, 4);
             QCOMPARE(model().SectorStartAngle, 252.0f);  // 2 segments per sector

@@ -1,11 +1,11 @@
 #include "AppFixture.h"
+#include "Application.h"
 #include "BowlModel.h"
-#include "CChildView.h"
-#include "CCorvane07App.h"
-#include "CErrorDialog.h"
-#include "CMainFrame.h"
-#include "CSymmetryDialog.h"
 #include "CommandIds.h"
+#include "DesignView.h"
+#include "MainWindow.h"
+#include "SymmetryDialog.h"
+#include "SymmetryErrorDialog.h"
 #include "TestEnvironment.h"
 #include "ViewProbe.h"
 
@@ -47,7 +47,7 @@ std::vector<int> HistoryIndices(const BowlModel& model) {
 class SymmetryTest : public test::AppTestCase {
     Q_OBJECT
 
-    void checkSectorDialogOpening(CSymmetryDialog& dialog) {
+    void checkSectorDialogOpening(SymmetryDialog& dialog) {
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Symmetry Mode"));
         QCOMPARE(dialog.sectorField()->text(), QStringLiteral("0"));
         QCOMPARE(dialog.focusWidget(), dialog.sectorField());
@@ -57,7 +57,7 @@ class SymmetryTest : public test::AppTestCase {
     // Types a sector count and presses OK.
     void answerSectors(const QString& text) {
         dialogs().dialogAnswers.push_back([this, text](QDialog& dialog) {
-            auto& request = dynamic_cast<CSymmetryDialog&>(dialog);
+            auto& request = dynamic_cast<SymmetryDialog&>(dialog);
             checkSectorDialogOpening(request);
             request.show();
             request.sectorField()->selectAll();
@@ -69,7 +69,7 @@ class SymmetryTest : public test::AppTestCase {
 
     void answerSectorsWithCancel() {
         dialogs().dialogAnswers.push_back([this](QDialog& dialog) {
-            auto& request = dynamic_cast<CSymmetryDialog&>(dialog);
+            auto& request = dynamic_cast<SymmetryDialog&>(dialog);
             checkSectorDialogOpening(request);
             request.show();
             QTest::keyClick(&request, Qt::Key_Escape);
@@ -77,7 +77,7 @@ class SymmetryTest : public test::AppTestCase {
         });
     }
 
-    void checkErrorDialog(CErrorDialog& error) {
+    void checkErrorDialog(SymmetryErrorDialog& error) {
         QCOMPARE(error.windowTitle(), QStringLiteral("Error"));
         QCOMPARE(
             error.findChild<QLabel*>()->text(),
@@ -88,7 +88,7 @@ class SymmetryTest : public test::AppTestCase {
     // Enter presses "Try Again", the default button.
     void answerError(bool tryAgain) {
         dialogs().dialogAnswers.push_back([this, tryAgain](QDialog& dialog) {
-            auto& error = dynamic_cast<CErrorDialog&>(dialog);
+            auto& error = dynamic_cast<SymmetryErrorDialog&>(dialog);
             checkErrorDialog(error);
             error.show();
             QTest::keyClick(&error, tryAgain ? Qt::Key_Return : Qt::Key_Escape);
@@ -96,7 +96,7 @@ class SymmetryTest : public test::AppTestCase {
         });
     }
 
-    void checkRefusedText(CSymmetryDialog& request, const QString& text) {
+    void checkRefusedText(SymmetryDialog& request, const QString& text) {
         QCOMPARE(dialogs().messages, QStringList{"Enter an integer."});
         QVERIFY(request.isVisible());
         QCOMPARE(request.focusWidget(), request.sectorField());
@@ -154,7 +154,7 @@ private slots:
 
     void textWithoutANumberKeepsTheDialogOpen() {
         dialogs().dialogAnswers.push_back([this](QDialog& dialog) {
-            auto& request = dynamic_cast<CSymmetryDialog&>(dialog);
+            auto& request = dynamic_cast<SymmetryDialog&>(dialog);
             request.show();
             QLineEdit* field = request.sectorField();
             field->selectAll();

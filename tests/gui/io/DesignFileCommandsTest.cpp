@@ -1,9 +1,9 @@
 #include "AppFixture.h"
+#include "Application.h"
 #include "BowlModel.h"
-#include "CChildView.h"
-#include "CCorvane07App.h"
-#include "CMainFrame.h"
 #include "CommandIds.h"
+#include "DesignView.h"
+#include "MainWindow.h"
 #include "TestEnvironment.h"
 #include "ViewProbe.h"
 

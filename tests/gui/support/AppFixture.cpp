@@ -1,9 +1,9 @@
 #include "AppFixture.h"
 
+#include "Application.h"
 #include "BowlModel.h"
-#include "CChildView.h"
-#include "CCorvane07App.h"
-#include "CMainFrame.h"
+#include "DesignView.h"
+#include "MainWindow.h"
 #include "TestEnvironment.h"
 #include "ViewProbe.h"
 
@@ -26,7 +26,7 @@ void AppFixture::setUp(QSize frameSize) {
 
 void AppFixture::restart(QSize frameSize) {
     app_.reset();
-    app_ = std::make_unique<CCorvane07App>(model());
+    app_ = std::make_unique<Application>(model());
     QVERIFY(app_->InitInstance());
     frame().resize(frameSize);
     QVERIFY(QTest::qWaitForWindowExposed(&frame()));
@@ -45,11 +45,11 @@ BowlModel& AppFixture::model() {
     return BowlModel::instance();
 }
 
-CMainFrame& AppFixture::frame() {
-    return *app_->mainFrame();
+MainWindow& AppFixture::frame() {
+    return *app_->mainWindow();
 }
 
-CChildView& AppFixture::view() {
+DesignView& AppFixture::view() {
     return *frame().view();
 }
 

@@ -11,9 +11,9 @@
 
 namespace corvane {
 class BowlModel;
-class CCorvane07App;
-class CChildView;
-class CMainFrame;
+class Application;
+class DesignView;
+class MainWindow;
 }  // namespace corvane
 
 namespace corvane::test {
@@ -36,24 +36,24 @@ public:
 
     ScriptedDialogs& dialogs() { return *dialogs_; }
     BowlModel& model();
-    CCorvane07App& app() { return *app_; }
-    CMainFrame& frame();
-    CChildView& view();
+    Application& app() { return *app_; }
+    MainWindow& frame();
+    DesignView& view();
 
     // Left click at the middle of record k.
     void click(int index);
 
 private:
     std::unique_ptr<ScriptedDialogs> dialogs_;
-    std::unique_ptr<CCorvane07App> app_;
+    std::unique_ptr<Application> app_;
 };
 
 // Base of the widget tests that drive the whole program.
 class AppTestCase : public QObject {
 protected:
     BowlModel& model() { return fixture_.model(); }
-    CMainFrame& frame() { return fixture_.frame(); }
-    CChildView& view() { return fixture_.view(); }
+    MainWindow& frame() { return fixture_.frame(); }
+    DesignView& view() { return fixture_.view(); }
     ScriptedDialogs& dialogs() { return fixture_.dialogs(); }
     void click(int index) { fixture_.click(index); }
     QString tempPath(const QString& name) const { return environment_.tempPath(name); }

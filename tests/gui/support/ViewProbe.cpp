@@ -1,7 +1,7 @@
 #include "ViewProbe.h"
 
 #include "BowlModel.h"
-#include "CChildView.h"
+#include "DesignView.h"
 
 #include <QtTest>
 
@@ -27,7 +27,7 @@ bool HasDarkPixel(const QImage& image, const QRect& rect, int threshold) {
     return false;
 }
 
-void ClickView(CChildView& view, QPoint point) {
+void ClickView(DesignView& view, QPoint point) {
     QTest::mouseClick(&view, Qt::LeftButton, Qt::NoModifier, point);
 }
 

@@ -7,7 +7,7 @@
 
 namespace corvane {
 class BowlModel;
-class CChildView;
+class DesignView;
 }  // namespace corvane
 
 namespace corvane::test {
@@ -22,6 +22,6 @@ Argb ShownColor(const QImage& image, QPoint point);
 bool HasDarkPixel(const QImage& image, const QRect& rect, int threshold = 100);
 
 // Clicks the view with the left button at a client point.
-void ClickView(CChildView& view, QPoint point);
+void ClickView(DesignView& view, QPoint point);
 
 }  // namespace corvane::test

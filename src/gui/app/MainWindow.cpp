@@ -1,14 +1,14 @@
-#include "CMainFrame.h"
+#include "MainWindow.h"
 
 #include "AppIcon.h"
 #include "AppSettings.h"
 #include "AppTexts.h"
-#include "CChildView.h"
 #include "CommandCatalog.h"
 #include "CommandIds.h"
 #include "CustomizeDialog.h"
 #include "CutListCommands.h"
 #include "CutListPanel.h"
+#include "DesignView.h"
 #include "MenuLayout.h"
 #include "StatusPane.h"
 #include "ToolbarCustomization.h"
@@ -35,7 +35,7 @@ namespace corvane {
 
 namespace {
 
-CMainFrame* currentFrame = nullptr;
+MainWindow* currentFrame = nullptr;
 
 struct Accelerator {
     QKeySequence keys;
@@ -69,10 +69,10 @@ QLabel* makeIndicator(const QString& text) {
 
 }  // namespace
 
-CMainFrame::CMainFrame(BowlModel& model, const CommandTarget* applicationCommands, QWidget* parent)
+MainWindow::MainWindow(BowlModel& model, const CommandTarget* applicationCommands, QWidget* parent)
     : QMainWindow(parent), model_(model) {
     currentFrame = this;
-    setObjectName(QStringLiteral("CMainFrame"));
+    setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(QString::fromLatin1(kCaption));
     setWindowIcon(AppIcon());
 
@@ -80,7 +80,7 @@ CMainFrame::CMainFrame(BowlModel& model, const CommandTarget* applicationCommand
     edge->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     auto* layout = new QVBoxLayout(edge);
     layout->setContentsMargins(0, 0, 0, 0);
-    view_ = new CChildView(model_, edge);
+    view_ = new DesignView(model_, edge);
     layout->addWidget(view_);
     setCentralWidget(edge);
 
@@ -96,17 +96,17 @@ CMainFrame::CMainFrame(BowlModel& model, const CommandTarget* applicationCommand
     updateCommandStates();
 }
 
-CMainFrame::~CMainFrame() {
+MainWindow::~MainWindow() {
     if (currentFrame == this) {
         currentFrame = nullptr;
     }
 }
 
-CMainFrame* CMainFrame::current() {
+MainWindow* MainWindow::current() {
     return currentFrame;
 }
 
-QAction* CMainFrame::makeCommandAction(int id, const QString& text, QObject* parent) {
+QAction* MainWindow::makeCommandAction(int id, const QString& text, QObject* parent) {
     auto* action = new QAction(text, parent);
     action->setData(id);
     connect(action, &QAction::triggered, this, [this, id] { runCommand(id); });
@@ -114,7 +114,7 @@ QAction* CMainFrame::makeCommandAction(int id, const QString& text, QObject* par
     return action;
 }
 
-QAction* CMainFrame::createCommandAction(int commandId, QObject* parent) {
+QAction* MainWindow::createCommandAction(int commandId, QObject* parent) {
     QAction* action = makeCommandAction(commandId, CommandCatalog::textOf(commandId), parent);
     action->setCheckable(isCheckable(commandId));
     action->setEnabled(router_.isEnabled(commandId));
@@ -122,23 +122,23 @@ QAction* CMainFrame::createCommandAction(int commandId, QObject* parent) {
     return action;
 }
 
-bool CMainFrame::isCheckable(int commandId) const {
+bool MainWindow::isCheckable(int commandId) const {
     return router_.isChecked(commandId) || commandId == cmd::StatusBar ||
            (commandId >= cmd::LookFirst && commandId <= cmd::LookLast);
 }
 
 // Buttons show their state at once rather than the next time a menu opens.
-bool CMainFrame::runCommand(int commandId) {
+bool MainWindow::runCommand(int commandId) {
     const bool handled = router_.dispatch(commandId);
     updateCommandStates();
     return handled;
 }
 
-QAction* CMainFrame::menuAction(int commandId) const {
+QAction* MainWindow::menuAction(int commandId) const {
     return menuActions_.value(commandId);
 }
 
-void CMainFrame::updateCommandStates() {
+void MainWindow::updateCommandStates() {
     // Toolbar buttons come and go with customization.
     commandActions_.removeIf([](const QPointer<QAction>& action) { return action.isNull(); });
     for (QAction* action : std::as_const(commandActions_)) {
@@ -150,7 +150,7 @@ void CMainFrame::updateCommandStates() {
     }
 }
 
-void CMainFrame::buildMenuBar() {
+void MainWindow::buildMenuBar() {
     QMenuBar* bar = menuBar();
     std::vector<QMenu*> open;
     // The looks show radio marks; none is marked for a look without an item.
@@ -160,11 +160,11 @@ void CMainFrame::buildMenuBar() {
         switch (entry.kind) {
             case MenuEntryKind::Menu:
                 open.push_back(bar->addMenu(QString::fromLatin1(entry.text)));
-                connect(open.back(), &QMenu::aboutToShow, this, &CMainFrame::updateCommandStates);
+                connect(open.back(), &QMenu::aboutToShow, this, &MainWindow::updateCommandStates);
                 break;
             case MenuEntryKind::Submenu:
                 open.push_back(open.back()->addMenu(QString::fromLatin1(entry.text)));
-                connect(open.back(), &QMenu::aboutToShow, this, &CMainFrame::updateCommandStates);
+                connect(open.back(), &QMenu::aboutToShow, this, &MainWindow::updateCommandStates);
                 break;
             case MenuEntryKind::End:
                 open.pop_back();
@@ -197,7 +197,7 @@ void CMainFrame::buildMenuBar() {
 
 // The list of toolbars is made when the submenu opens, so that toolbars
 // created later appear in it too.
-void CMainFrame::fillToolbarList(QMenu* menu) {
+void MainWindow::fillToolbarList(QMenu* menu) {
     QAction* placeholder = menu->addSeparator();
     connect(menu, &QMenu::aboutToShow, this, [this, menu, placeholder] {
         for (QAction* action : menu->actions()) {
@@ -214,7 +214,7 @@ void CMainFrame::fillToolbarList(QMenu* menu) {
     });
 }
 
-void CMainFrame::buildToolBar() {
+void MainWindow::buildToolBar() {
     standardToolBar_ = addToolBar(QStringLiteral("Standard"));
     standardToolBar_->setObjectName(QStringLiteral("Standard"));
     standardToolBar_->setIconSize(QSize(16, 15));
@@ -239,7 +239,7 @@ void CMainFrame::buildToolBar() {
     standardToolBar_->addAction(help);
 }
 
-void CMainFrame::buildStatusBar() {
+void MainWindow::buildStatusBar() {
     messagePane_ = new QLabel(QString::fromLatin1(kReadyText));
     messagePane_->setObjectName(QStringLiteral("messagePane"));
     statusBar()->addWidget(messagePane_, 1);
@@ -249,14 +249,14 @@ void CMainFrame::buildStatusBar() {
     StatusPane::attach(messagePane_);
 }
 
-void CMainFrame::addFrameCommands() {
+void MainWindow::addFrameCommands() {
     commands_.add(cmd::FileExit, [this] { close(); });
     commands_.add(cmd::StatusBar, [this] { statusBar()->setVisible(!statusBar()->isVisible()); });
     commands_.setChecked(cmd::StatusBar, [this] { return statusBar()->isVisible(); });
 }
 
 // The cut list starts hidden; once shown, its place is kept with the toolbars.
-void CMainFrame::buildCutListPanel() {
+void MainWindow::buildCutListPanel() {
     cutListPanel_ = new CutListPanel(*view_, this);
     addDockWidget(Qt::RightDockWidgetArea, cutListPanel_);
     cutListPanel_->hide();
@@ -266,7 +266,7 @@ void CMainFrame::buildCutListPanel() {
     commands_.setChecked(cmd::ViewCutList, [this] { return cutListPanel_->isVisible(); });
 }
 
-void CMainFrame::setUpCustomization() {
+void MainWindow::setUpCustomization() {
     toolbars_ = new ToolbarCustomization(
         *this, [this](int id, QObject* parent) { return createCommandAction(id, parent); });
     toolbars_->setStandardToolBar(standardToolBar_);
@@ -274,7 +274,7 @@ void CMainFrame::setUpCustomization() {
     commands_.add(cmd::Customize, [this] { showCustomizeDialog(); });
 }
 
-void CMainFrame::showCustomizeDialog() {
+void MainWindow::showCustomizeDialog() {
     if (customizeDialog_ == nullptr) {
         customizeDialog_ = new CustomizeDialog(*toolbars_, this);
     }
@@ -283,11 +283,11 @@ void CMainFrame::showCustomizeDialog() {
     customizeDialog_->activateWindow();
 }
 
-CustomizeDialog* CMainFrame::customizeDialog() const {
+CustomizeDialog* MainWindow::customizeDialog() const {
     return customizeDialog_;
 }
 
-QMenu* CMainFrame::createPopupMenu() {
+QMenu* MainWindow::createPopupMenu() {
     QMenu* menu = QMainWindow::createPopupMenu();
     if (menu == nullptr) {
         menu = new QMenu(this);
@@ -300,14 +300,14 @@ QMenu* CMainFrame::createPopupMenu() {
 
 // User toolbars are made before the docking state is restored, which
 // places only toolbars that exist.
-void CMainFrame::restorePlacement() {
+void MainWindow::restorePlacement() {
     AppSettings settings;
     toolbars_->restore(settings);
     restoreGeometry(settings.value("MainWindowGeometry").toByteArray());
     restoreState(settings.value("MainWindowState").toByteArray());
 }
 
-void CMainFrame::savePlacement() const {
+void MainWindow::savePlacement() const {
     AppSettings settings;
     settings.setValue("MainWindowGeometry", saveGeometry());
     settings.setValue("MainWindowState", saveState());
@@ -316,14 +316,14 @@ void CMainFrame::savePlacement() const {
 
 // Showing the frame paints the design at once rather than when the event
 // queue gets round to it.
-void CMainFrame::showEvent(QShowEvent* event) {
+void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!event->spontaneous() && view_ != nullptr) {
         view_->repaintNow();
     }
 }
 
-void CMainFrame::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     if (unsavedChangesGuard_ != nullptr && !unsavedChangesGuard_->confirmClose()) {
         event->ignore();
         return;

@@ -15,7 +15,7 @@ class QToolBar;
 namespace corvane {
 
 class BowlModel;
-class CChildView;
+class DesignView;
 class CutListPanel;
 class UnsavedChangesGuard;
 class CustomizeDialog;
@@ -24,15 +24,15 @@ class ToolbarCustomization;
 // The main window: menu bar, the "Standard" toolbar, the status bar and the
 // design view. Commands go to the view first, then here, then to the
 // application.
-class CMainFrame : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    CMainFrame(BowlModel& model, const CommandTarget* applicationCommands,
+    MainWindow(BowlModel& model, const CommandTarget* applicationCommands,
                QWidget* parent = nullptr);
-    ~CMainFrame() override;
+    ~MainWindow() override;
 
-    CChildView* view() const { return view_; }
+    DesignView* view() const { return view_; }
     CommandTarget& commands() { return commands_; }
     const CommandRouter& router() const { return router_; }
     QToolBar* standardToolBar() const { return standardToolBar_; }
@@ -60,7 +60,7 @@ public:
     void savePlacement() const;
 
     // The current frame, if one exists.
-    static CMainFrame* current();
+    static MainWindow* current();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -78,7 +78,7 @@ private:
     void buildCutListPanel();
 
     BowlModel& model_;
-    CChildView* view_ = nullptr;
+    DesignView* view_ = nullptr;
     CommandTarget commands_;
     CommandRouter router_;
     QToolBar* standardToolBar_ = nullptr;

@@ -4,7 +4,7 @@
 
 namespace corvane {
 
-class CChildView;
+class DesignSurface;
 class CutListPanel;
 
 // "Print Cut List" and "Save Cut List as CSV".
@@ -12,7 +12,7 @@ class CutListCommands : public QObject {
     Q_OBJECT
 
 public:
-    CutListCommands(CChildView& view, CutListPanel& panel);
+    CutListCommands(DesignSurface& view, CutListPanel& panel);
 
     void printCutList();
     bool saveCutListCsv();
@@ -21,7 +21,7 @@ public:
     QString html() const;
 
 private:
-    CChildView& view_;
+    DesignSurface& view_;
     CutListPanel& panel_;
 };
 

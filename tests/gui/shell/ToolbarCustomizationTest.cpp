@@ -1,9 +1,9 @@
 #include "AppSettings.h"
+#include "Application.h"
 #include "BowlModel.h"
-#include "CCorvane07App.h"
-#include "CMainFrame.h"
 #include "CommandIds.h"
 #include "CustomizeDialog.h"
+#include "MainWindow.h"
 #include "MenuLayout.h"
 #include "ScriptedDialogs.h"
 #include "StatusPane.h"
@@ -129,14 +129,14 @@ class ToolbarCustomizationTest : public QObject {
     QTemporaryDir workDir_;
     QString startDir_;
     std::unique_ptr<test::ScriptedDialogs> dialogs_;
-    std::unique_ptr<CCorvane07App> app_;
+    std::unique_ptr<Application> app_;
 
-    CMainFrame& frame() { return *app_->mainFrame(); }
+    MainWindow& frame() { return *app_->mainWindow(); }
     ToolbarCustomization& toolbars() { return frame().toolbarCustomization(); }
     BowlModel& model() { return BowlModel::instance(); }
 
     void start() {
-        app_ = std::make_unique<CCorvane07App>(model());
+        app_ = std::make_unique<Application>(model());
         QVERIFY(app_->InitInstance());
         frame().resize(1000, 700);
         QVERIFY(QTest::qWaitForWindowExposed(&frame()));

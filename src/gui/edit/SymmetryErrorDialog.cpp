@@ -1,4 +1,4 @@
-#include "CErrorDialog.h"
+#include "SymmetryErrorDialog.h"
 
 #include "DialogUnits.h"
 
@@ -7,7 +7,7 @@
 
 namespace corvane {
 
-CErrorDialog::CErrorDialog(QWidget* owner) : QDialog(owner) {
+SymmetryErrorDialog::SymmetryErrorDialog(QWidget* owner) : QDialog(owner) {
     setWindowTitle(QStringLiteral("Error"));
     setFont(DialogFont(QStringLiteral("Microsoft Sans Serif"), 12));
     const DialogUnits units(font());
@@ -23,7 +23,7 @@ CErrorDialog::CErrorDialog(QWidget* owner) : QDialog(owner) {
     connect(tryAgainButton_, &QPushButton::clicked, this, [this] { done(TryAgain); });
     cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
     units.place(*cancelButton_, 108, 55, 50, 14);
-    connect(cancelButton_, &QPushButton::clicked, this, &CErrorDialog::reject);
+    connect(cancelButton_, &QPushButton::clicked, this, &SymmetryErrorDialog::reject);
 
     PlaceAtOwnerOffset(*this, owner, QPoint(20, 80));
     tryAgainButton_->setFocus(Qt::OtherFocusReason);

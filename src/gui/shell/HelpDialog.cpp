@@ -1,4 +1,4 @@
-#include "CAboutDlg.h"
+#include "HelpDialog.h"
 
 #include "AppIcon.h"
 #include "DialogUnits.h"
@@ -80,7 +80,7 @@ constexpr int kSystemIconSize = 32;
 
 }  // namespace
 
-QFont CAboutDlg::dialogFont() {
+QFont HelpDialog::dialogFont() {
     static const bool substituted = [] {
         QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
                                    {QStringLiteral("Liberation Serif")});
@@ -94,7 +94,7 @@ QFont CAboutDlg::dialogFont() {
     return font;
 }
 
-CAboutDlg::CAboutDlg(QWidget* owner)
+HelpDialog::HelpDialog(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                          Qt::WindowCloseButtonHint) {
     setWindowTitle(QStringLiteral("Help with Corvane"));
@@ -115,7 +115,7 @@ CAboutDlg::CAboutDlg(QWidget* owner)
 }
 
 // The icon keeps the system icon size inside its box, as icon controls do.
-void CAboutDlg::addIcon(const QRect& box) {
+void HelpDialog::addIcon(const QRect& box) {
     auto* icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("appIcon"));
     icon->setPixmap(AppIcon().pixmap(kSystemIconSize, kSystemIconSize));
@@ -125,7 +125,7 @@ void CAboutDlg::addIcon(const QRect& box) {
 
 // Top alignment and a fixed size make a long text show its first lines and
 // lose the rest at the box's bottom edge.
-void CAboutDlg::addText(const QRect& box, const QString& text) {
+void HelpDialog::addText(const QRect& box, const QString& text) {
     auto* label = new QLabel(this);
     label->setTextFormat(Qt::PlainText);
     label->setText(text);

@@ -1,9 +1,9 @@
 #include "CutListCommands.h"
 
-#include "CChildView.h"
 #include "CommandIds.h"
 #include "CutListPanel.h"
 #include "DesignFile.h"
+#include "DesignSurface.h"
 #include "DialogService.h"
 
 #include <QPrinter>
@@ -32,7 +32,7 @@ QString htmlTable(const CutListTable& table) {
 
 }  // namespace
 
-CutListCommands::CutListCommands(CChildView& view, CutListPanel& panel)
+CutListCommands::CutListCommands(DesignSurface& view, CutListPanel& panel)
     : QObject(&view), view_(view), panel_(panel) {
     view_.commands().add(cmd::PrintCutList, [this] { printCutList(); });
     view_.commands().add(cmd::SaveCutListCsv, [this] { saveCutListCsv(); });

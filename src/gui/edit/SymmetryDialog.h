@@ -8,11 +8,11 @@ class QPushButton;
 namespace corvane {
 
 // "Symmetry Mode": asks for the number of sectors.
-class CSymmetryDialog : public QDialog {
+class SymmetryDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit CSymmetryDialog(QWidget* owner);
+    explicit SymmetryDialog(QWidget* owner);
 
     // The count read by OK; 0 until then.
     int RequestedSectors = 0;

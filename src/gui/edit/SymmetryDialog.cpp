@@ -1,4 +1,4 @@
-#include "CSymmetryDialog.h"
+#include "SymmetryDialog.h"
 
 #include "DialogUnits.h"
 #include "FieldExchange.h"
@@ -9,7 +9,7 @@
 
 namespace corvane {
 
-CSymmetryDialog::CSymmetryDialog(QWidget* owner) : QDialog(owner) {
+SymmetryDialog::SymmetryDialog(QWidget* owner) : QDialog(owner) {
     setWindowTitle(QStringLiteral("Symmetry Mode"));
     setFont(DialogFont(QStringLiteral("Microsoft Sans Serif"), 12));
     const DialogUnits units(font());
@@ -26,16 +26,16 @@ CSymmetryDialog::CSymmetryDialog(QWidget* owner) : QDialog(owner) {
     okButton_ = new QPushButton(QStringLiteral("OK"), this);
     units.place(*okButton_, 22, 100, 50, 14);
     okButton_->setDefault(true);
-    connect(okButton_, &QPushButton::clicked, this, &CSymmetryDialog::accept);
+    connect(okButton_, &QPushButton::clicked, this, &SymmetryDialog::accept);
     cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
     units.place(*cancelButton_, 73, 100, 50, 14);
-    connect(cancelButton_, &QPushButton::clicked, this, &CSymmetryDialog::reject);
+    connect(cancelButton_, &QPushButton::clicked, this, &SymmetryDialog::reject);
 
     PlaceAtOwnerOffset(*this, owner, QPoint(10, 70));
     sectorField_->setFocus(Qt::OtherFocusReason);
 }
 
-void CSymmetryDialog::accept() {
+void SymmetryDialog::accept() {
     const std::optional<int> sectors = ReadIntegerField(*sectorField_);
     if (!sectors) {
         return;

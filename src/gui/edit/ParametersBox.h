@@ -13,18 +13,18 @@ class QPushButton;
 
 namespace corvane {
 
-class CChildView;
+class DesignSurface;
 
 // "Parameters Box": the design's ID, OD, rows, segments and font size. The
 // box works live: every edit is read at once and, when the whole design stays
 // within its limits, becomes the live design and the view repaints before
 // the keystroke returns. A value beyond a limit leaves the drawing as it was
 // and is pointed out in the box itself.
-class CParametersBox : public QDialog {
+class ParametersBox : public QDialog {
     Q_OBJECT
 
 public:
-    explicit CParametersBox(CChildView& view);
+    explicit ParametersBox(DesignSurface& view);
 
     QLineEdit* field(BoxField which) const;
     QPushButton* okButton() const { return okButton_; }
@@ -48,7 +48,7 @@ private:
     void showLimits(const std::optional<BoxLimitProblem>& problem);
     void placeBelowMenuBar();
 
-    CChildView& view_;
+    DesignSurface& view_;
     BoxParameters& copies_;
     std::array<QLineEdit*, 5> fields_{};
     QPushButton* okButton_ = nullptr;

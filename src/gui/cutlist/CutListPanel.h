@@ -10,7 +10,7 @@ class QTableWidget;
 
 namespace corvane {
 
-class CChildView;
+class DesignSurface;
 
 // The "Cut List" dock: what to cut for the design on screen, kept up to date
 // after every change, with the kerf and units the woodworker works in.
@@ -18,7 +18,7 @@ class CutListPanel : public QDockWidget {
     Q_OBJECT
 
 public:
-    explicit CutListPanel(CChildView& view, QWidget* parent = nullptr);
+    explicit CutListPanel(DesignSurface& view, QWidget* parent = nullptr);
 
     LengthUnit unit() const;
     double kerfInches() const;
@@ -42,7 +42,7 @@ private:
     void onKerfEdited();
     void saveSettings() const;
 
-    CChildView& view_;
+    DesignSurface& view_;
     QComboBox* units_ = nullptr;
     QDoubleSpinBox* kerf_ = nullptr;
     QTableWidget* rowTable_ = nullptr;

@@ -1,4 +1,4 @@
-#include "CChildView.h"
+#include "DesignView.h"
 
 #include "BowlModel.h"
 #include "DesignRenderer.h"
@@ -8,7 +8,7 @@
 
 namespace corvane {
 
-CChildView::CChildView(BowlModel& model, QWidget* parent) : QWidget(parent), model_(model) {
+DesignView::DesignView(BowlModel& model, QWidget* parent) : DesignSurface(parent), model_(model) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setCursor(Qt::ArrowCursor);
     setFocusPolicy(Qt::StrongFocus);
@@ -17,12 +17,12 @@ CChildView::CChildView(BowlModel& model, QWidget* parent) : QWidget(parent), mod
     model_.ComputeGeometry(model_.PixelsPerInch);
 }
 
-void CChildView::repaintNow() {
+void DesignView::repaintNow() {
     repaint();
     emit designChanged();
 }
 
-void CChildView::invalidateTallies() {
+void DesignView::invalidateTallies() {
     for (int i = 0; i < 3; ++i) {
         const IntRect& column = model_.TallyRects[i];
         if (i == 0 || !column.IsRectEmpty()) {
@@ -32,30 +32,30 @@ void CChildView::invalidateTallies() {
     }
 }
 
-void CChildView::onParametersChanged() {
+void DesignView::onParametersChanged() {
     model_.ComputeGeometry(model_.PixelsPerInch);
     repaintNow();
 }
 
 // Everything is drawn off-screen and shown in one copy, so a paint never
 // flickers; the picture is kept for the click's colour test.
-void CChildView::paintEvent(QPaintEvent*) {
+void DesignView::paintEvent(QPaintEvent*) {
     lastPainted_ = DesignRenderer::render(model_, size());
     QPainter painter(this);
     painter.drawImage(0, 0, lastPainted_);
 }
 
-void CChildView::mousePressEvent(QMouseEvent* event) {
+void DesignView::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
         emit leftClicked(event->position().toPoint());
     }
-    QWidget::mousePressEvent(event);
+    DesignSurface::mousePressEvent(event);
 }
 
-void CChildView::resizeEvent(QResizeEvent* event) {
+void DesignView::resizeEvent(QResizeEvent* event) {
     model_.CenterX = width() / 2;
     model_.CenterY = height() / 2;
-    QWidget::resizeEvent(event);
+    DesignSurface::resizeEvent(event);
 }
 
 }  // namespace corvane

@@ -1,9 +1,9 @@
 #include "AppSettings.h"
+#include "Application.h"
 #include "ApplicationLook.h"
 #include "BowlModel.h"
-#include "CCorvane07App.h"
-#include "CMainFrame.h"
 #include "CommandIds.h"
+#include "MainWindow.h"
 #include "ScriptedDialogs.h"
 #include "TestEnvironment.h"
 
@@ -26,7 +26,7 @@ namespace {
 const QList<int> kMenuLooks = {205, 206, 207, 208, 209, 210, 215, 216, 217, 218};
 
 // Looks whose menu item carries the radio mark.
-QList<int> markedLooks(const CMainFrame& frame) {
+QList<int> markedLooks(const MainWindow& frame) {
     QList<int> marked;
     for (int id : kMenuLooks) {
         if (frame.menuAction(id)->isChecked()) {
@@ -41,7 +41,7 @@ int storedLook() {
 }
 
 // Colours of the bars where no button or text sits.
-QList<QRgb> barColours(CMainFrame& frame, const QImage& shot) {
+QList<QRgb> barColours(MainWindow& frame, const QImage& shot) {
     auto sample = [&](QWidget* bar) {
         const QPoint point = bar->mapTo(&frame, QPoint(bar->width() - 4, bar->height() / 2));
         return shot.pixel(point * shot.devicePixelRatio());
@@ -56,12 +56,12 @@ class ApplicationLookTest : public QObject {
 
     test::TestEnvironment environment_;
     std::unique_ptr<test::ScriptedDialogs> dialogs_;
-    std::unique_ptr<CCorvane07App> app_;
+    std::unique_ptr<Application> app_;
 
-    CMainFrame& frame() { return *app_->mainFrame(); }
+    MainWindow& frame() { return *app_->mainWindow(); }
 
     void start() {
-        app_ = std::make_unique<CCorvane07App>(BowlModel::instance());
+        app_ = std::make_unique<Application>(BowlModel::instance());
         QVERIFY(app_->InitInstance());
     }
 

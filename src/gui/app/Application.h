@@ -8,19 +8,19 @@
 namespace corvane {
 
 class BowlModel;
-class CMainFrame;
+class MainWindow;
 
 // The application object: creates the main frame and handles the commands
 // that neither the view nor the frame take (help, the looks).
-class CCorvane07App {
+class Application {
 public:
-    explicit CCorvane07App(BowlModel& model);
-    ~CCorvane07App();
+    explicit Application(BowlModel& model);
+    ~Application();
 
     // Creates the main frame at its saved placement and shows it.
     bool InitInstance();
 
-    CMainFrame* mainFrame() const { return mainFrame_.get(); }
+    MainWindow* mainWindow() const { return mainWindow_.get(); }
     CommandTarget& commands() { return commands_; }
 
     // The command id of the current visual style.
@@ -35,7 +35,7 @@ private:
 
     BowlModel& model_;
     CommandTarget commands_;
-    std::unique_ptr<CMainFrame> mainFrame_;
+    std::unique_ptr<MainWindow> mainWindow_;
     int appLook_ = ApplicationLook::kDefault;
 };
 

@@ -1,9 +1,9 @@
 #include "AppSettings.h"
+#include "Application.h"
 #include "BowlModel.h"
-#include "CChildView.h"
-#include "CCorvane07App.h"
-#include "CMainFrame.h"
 #include "CommandIds.h"
+#include "DesignView.h"
+#include "MainWindow.h"
 #include "ScriptedDialogs.h"
 #include "TestEnvironment.h"
 
@@ -30,7 +30,7 @@ void collectItems(QMenu* menu, const QString& path, QStringList& out) {
 
 }  // namespace
 
-class MainFrameTest : public QObject {
+class MainWindowTest : public QObject {
     Q_OBJECT
 
     test::TestEnvironment environment_;
@@ -39,9 +39,9 @@ private slots:
     void init() { test::TestEnvironment::resetModel(); }
 
     void captionMenusToolbarAndStatusBar() {
-        CCorvane07App app(BowlModel::instance());
+        Application app(BowlModel::instance());
         QVERIFY(app.InitInstance());
-        CMainFrame* frame = app.mainFrame();
+        MainWindow* frame = app.mainWindow();
         QVERIFY(frame->windowTitle().startsWith("Corvane - find this program at "));
         QVERIFY(frame->windowTitle().size() > 31);
         QVERIFY(!frame->windowIcon().isNull());
@@ -130,18 +130,18 @@ private slots:
     }
 
     void viewIsPaintedWhenTheFrameIsShown() {
-        CCorvane07App app(BowlModel::instance());
+        Application app(BowlModel::instance());
         QVERIFY(app.InitInstance());
-        QVERIFY(QTest::qWaitForWindowExposed(app.mainFrame()));
-        const QImage& shown = app.mainFrame()->view()->lastPaintedImage();
+        QVERIFY(QTest::qWaitForWindowExposed(app.mainWindow()));
+        const QImage& shown = app.mainWindow()->view()->lastPaintedImage();
         QVERIFY(!shown.isNull());
-        QCOMPARE(shown.size(), app.mainFrame()->view()->size());
+        QCOMPARE(shown.size(), app.mainWindow()->view()->size());
     }
 
     void commandsAreOfferedToTheViewFirst() {
-        CCorvane07App app(BowlModel::instance());
+        Application app(BowlModel::instance());
         QVERIFY(app.InitInstance());
-        CMainFrame* frame = app.mainFrame();
+        MainWindow* frame = app.mainWindow();
         QStringList calls;
         const int probe = 40000;
         app.commands().add(probe, [&] { calls << "app"; });
@@ -157,18 +157,18 @@ private slots:
 
     void placementIsKeptBetweenRuns() {
         {
-            CCorvane07App app(BowlModel::instance());
+            Application app(BowlModel::instance());
             QVERIFY(app.InitInstance());
-            app.mainFrame()->setGeometry(QRect(40, 50, 910, 640));
-            app.mainFrame()->close();
+            app.mainWindow()->setGeometry(QRect(40, 50, 910, 640));
+            app.mainWindow()->close();
         }
         AppSettings settings;
         QVERIFY(settings.contains("MainWindowGeometry"));
-        CCorvane07App again(BowlModel::instance());
+        Application again(BowlModel::instance());
         QVERIFY(again.InitInstance());
-        QCOMPARE(again.mainFrame()->size(), QSize(910, 640));
+        QCOMPARE(again.mainWindow()->size(), QSize(910, 640));
     }
 };
 
-QTEST_MAIN(MainFrameTest)
-#include "MainFrameTest.moc"
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"

@@ -7,14 +7,14 @@ class QPushButton;
 namespace corvane {
 
 // "Error": a refused sector count, with "Try Again" and "Cancel".
-class CErrorDialog : public QDialog {
+class SymmetryErrorDialog : public QDialog {
     Q_OBJECT
 
 public:
     // The result of "Try Again".
     static constexpr int TryAgain = 1003;
 
-    explicit CErrorDialog(QWidget* owner);
+    explicit SymmetryErrorDialog(QWidget* owner);
 
     QPushButton* tryAgainButton() const { return tryAgainButton_; }
     QPushButton* cancelButton() const { return cancelButton_; }

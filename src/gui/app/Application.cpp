@@ -1,11 +1,11 @@
-#include "CCorvane07App.h"
+#include "Application.h"
 
 #include "AppSettings.h"
 #include "BowlModel.h"
-#include "CAboutDlg.h"
-#include "CMainFrame.h"
 #include "CommandIds.h"
 #include "DialogService.h"
+#include "HelpDialog.h"
+#include "MainWindow.h"
 
 #include <QApplication>
 
@@ -24,13 +24,13 @@ public:
 
 }  // namespace
 
-CCorvane07App::CCorvane07App(BowlModel& model) : model_(model) {
+Application::Application(BowlModel& model) : model_(model) {
     addCommands();
 }
 
-CCorvane07App::~CCorvane07App() = default;
+Application::~Application() = default;
 
-void CCorvane07App::addCommands() {
+void Application::addCommands() {
     commands_.add(cmd::HelpForCorvane, [this] { OnHelpForCorvane(); });
     commands_.addRange(cmd::LookFirst, cmd::LookLast, [this](int id) { OnApplicationLook(id); });
     for (int id = cmd::LookFirst; id <= cmd::LookLast; ++id) {
@@ -40,37 +40,37 @@ void CCorvane07App::addCommands() {
 
 // A value that is not a number counts as missing; any number is kept, even
 // one the look table does not know.
-int CCorvane07App::storedLook() {
+int Application::storedLook() {
     AppSettings settings;
     bool isNumber = false;
     const int look = settings.value(ApplicationLook::kSettingsKey).toInt(&isNumber);
     return isNumber ? look : ApplicationLook::kDefault;
 }
 
-bool CCorvane07App::InitInstance() {
-    mainFrame_ = std::make_unique<CMainFrame>(model_, &commands_);
+bool Application::InitInstance() {
+    mainWindow_ = std::make_unique<MainWindow>(model_, &commands_);
     // The stored look is applied as if its command had been chosen, before
     // the frame is first shown; this also writes it back.
     OnApplicationLook(storedLook());
-    mainFrame_->restorePlacement();
-    mainFrame_->show();
-    return mainFrame_->isVisible();
+    mainWindow_->restorePlacement();
+    mainWindow_->show();
+    return mainWindow_->isVisible();
 }
 
-void CCorvane07App::OnApplicationLook(int lookId) {
+void Application::OnApplicationLook(int lookId) {
     WaitCursor wait;
     appLook_ = lookId;
-    if (mainFrame_ != nullptr) {
-        ApplicationLook::apply(lookId, *mainFrame_);
-        mainFrame_->repaint();
-        mainFrame_->updateCommandStates();
+    if (mainWindow_ != nullptr) {
+        ApplicationLook::apply(lookId, *mainWindow_);
+        mainWindow_->repaint();
+        mainWindow_->updateCommandStates();
     }
     AppSettings settings;
     settings.setValue(ApplicationLook::kSettingsKey, lookId);
 }
 
-void CCorvane07App::OnHelpForCorvane() {
-    CAboutDlg dialog(mainFrame_.get());
+void Application::OnHelpForCorvane() {
+    HelpDialog dialog(mainWindow_.get());
     DialogService::instance().runDialog(dialog);
 }
 

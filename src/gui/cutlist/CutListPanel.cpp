@@ -2,7 +2,7 @@
 
 #include "AppSettings.h"
 #include "BowlModel.h"
-#include "CChildView.h"
+#include "DesignSurface.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -51,7 +51,7 @@ LengthUnit unitFromSetting(const QString& text) {
 
 }  // namespace
 
-CutListPanel::CutListPanel(CChildView& view, QWidget* parent)
+CutListPanel::CutListPanel(DesignSurface& view, QWidget* parent)
     : QDockWidget(QStringLiteral("Cut List"), parent), view_(view) {
     setObjectName(QStringLiteral("CutListDock"));
     AppSettings settings;
@@ -71,7 +71,7 @@ CutListPanel::CutListPanel(CChildView& view, QWidget* parent)
     layout->addWidget(summaryTable_, 1);
     setWidget(body);
 
-    connect(&view_, &CChildView::designChanged, this, &CutListPanel::refresh);
+    connect(&view_, &DesignSurface::designChanged, this, &CutListPanel::refresh);
     connect(this, &QDockWidget::visibilityChanged, this, [this](bool visible) {
         if (visible && stale_) {
             refresh();

@@ -7,11 +7,11 @@ namespace corvane {
 
 // "Help with Corvane": the program's user documentation, a fixed page of
 // texts with an OK button. A new one is made for every opening.
-class CAboutDlg : public QDialog {
+class HelpDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit CAboutDlg(QWidget* owner);
+    explicit HelpDialog(QWidget* owner);
 
     // 12 point Times New Roman, or a metric-compatible serif where that is missing.
     static QFont dialogFont();

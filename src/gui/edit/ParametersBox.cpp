@@ -1,7 +1,7 @@
-#include "CParametersBox.h"
+#include "ParametersBox.h"
 
 #include "BowlModel.h"
-#include "CChildView.h"
+#include "DesignSurface.h"
 #include "DialogService.h"
 #include "DialogUnits.h"
 #include "FieldExchange.h"
@@ -32,7 +32,7 @@ std::size_t Slot(BoxField which) {
 
 }  // namespace
 
-CParametersBox::CParametersBox(CChildView& view)
+ParametersBox::ParametersBox(DesignSurface& view)
     : QDialog(&view), view_(view), copies_(BoxParameters::instance()) {
     setWindowTitle(QStringLiteral("Parameters Box"));
     setFont(DialogFont(QStringLiteral("MS Shell Dlg"), 8));
@@ -45,21 +45,21 @@ CParametersBox::CParametersBox(CChildView& view)
     okButton_->setFocus(Qt::OtherFocusReason);
 }
 
-QLineEdit* CParametersBox::field(BoxField which) const {
+QLineEdit* ParametersBox::field(BoxField which) const {
     return fields_[Slot(which)];
 }
 
 // Controls are made in tab order; on the screen Rows stands above Segments.
-void CParametersBox::buildControls() {
+void ParametersBox::buildControls() {
     const DialogUnits units(font());
     setFixedSize(units.size(309, 176));
     okButton_ = new QPushButton(QStringLiteral("OK"), this);
     units.place(*okButton_, 198, 155, 50, 14);
     okButton_->setDefault(true);
-    connect(okButton_, &QPushButton::clicked, this, &CParametersBox::accept);
+    connect(okButton_, &QPushButton::clicked, this, &ParametersBox::accept);
     cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
     units.place(*cancelButton_, 252, 155, 50, 14);
-    connect(cancelButton_, &QPushButton::clicked, this, &CParametersBox::reject);
+    connect(cancelButton_, &QPushButton::clicked, this, &ParametersBox::reject);
 
     addField(BoxField::ID, kIdTop);
     addField(BoxField::OD, kOdTop);
@@ -79,7 +79,7 @@ void CParametersBox::buildControls() {
     limitLine_->setStyleSheet(QStringLiteral("QLabel { color: #C00000; }"));
 }
 
-void CParametersBox::addField(BoxField which, int top) {
+void ParametersBox::addField(BoxField which, int top) {
     auto* edit = new QLineEdit(this);
     DialogUnits(font()).place(*edit, kFieldLeft, top, 40, 14);
     // Only the user's edits count; writing the fields on opening does not.
@@ -87,12 +87,12 @@ void CParametersBox::addField(BoxField which, int top) {
     fields_[Slot(which)] = edit;
 }
 
-void CParametersBox::addLabel(const char* text, int top) {
+void ParametersBox::addLabel(const char* text, int top) {
     auto* label = new QLabel(QString::fromLatin1(text), this);
     DialogUnits(font()).place(*label, kLabelLeft, top + 3, 190, 8);
 }
 
-void CParametersBox::writeFields() {
+void ParametersBox::writeFields() {
     field(BoxField::ID)->setText(NumberFieldText(copies_.BoxID));
     field(BoxField::OD)->setText(NumberFieldText(copies_.BoxOD));
     field(BoxField::Rows)->setText(IntegerFieldText(copies_.BoxRows));
@@ -104,7 +104,7 @@ void CParametersBox::writeFields() {
     }
 }
 
-bool CParametersBox::readFields() {
+bool ParametersBox::readFields() {
     const auto readNumber = [this](BoxField which, double& copy) {
         const std::optional<double> value = ReadNumberField(*field(which));
         copy = value.value_or(copy);
@@ -123,7 +123,7 @@ bool CParametersBox::readFields() {
 
 // A field that cannot be read has had its message; the other fields still
 // decide whether the design may change.
-void CParametersBox::onFieldEdited(BoxField edited) {
+void ParametersBox::onFieldEdited(BoxField edited) {
     lastEdited_ = edited;
     readFields();
     const std::optional<BoxLimitProblem> problem = copies_.CheckLimits();
@@ -135,7 +135,7 @@ void CParametersBox::onFieldEdited(BoxField edited) {
     view_.onParametersChanged();
 }
 
-void CParametersBox::showLimits(const std::optional<BoxLimitProblem>& problem) {
+void ParametersBox::showLimits(const std::optional<BoxLimitProblem>& problem) {
     for (QLineEdit* edit : fields_) {
         edit->setStyleSheet(QString());
         edit->setToolTip(QString());
@@ -152,7 +152,7 @@ void CParametersBox::showLimits(const std::optional<BoxLimitProblem>& problem) {
     limitLine_->setText(message);
 }
 
-void CParametersBox::accept() {
+void ParametersBox::accept() {
     if (!readFields()) {
         return;
     }
@@ -175,7 +175,7 @@ void CParametersBox::accept() {
 
 // Of two fields that break a limit together, the one the user typed in last
 // is the one to go back to.
-void CParametersBox::selectFieldToMend(const BoxLimitProblem& problem) {
+void ParametersBox::selectFieldToMend(const BoxLimitProblem& problem) {
     BoxField target = problem.fields.front();
     for (BoxField which : problem.fields) {
         if (lastEdited_ == which) {
@@ -186,7 +186,7 @@ void CParametersBox::selectFieldToMend(const BoxLimitProblem& problem) {
     field(target)->selectAll();
 }
 
-void CParametersBox::placeBelowMenuBar() {
+void ParametersBox::placeBelowMenuBar() {
     auto* mainWindow = qobject_cast<QMainWindow*>(view_.window());
     if (mainWindow == nullptr) {
         return;

@@ -1,9 +1,9 @@
+#include "Application.h"
 #include "BowlModel.h"
-#include "CAboutDlg.h"
-#include "CCorvane07App.h"
-#include "CMainFrame.h"
 #include "CommandIds.h"
 #include "DialogUnits.h"
+#include "HelpDialog.h"
+#include "MainWindow.h"
 #include "ScriptedDialogs.h"
 #include "TestEnvironment.h"
 
@@ -138,9 +138,9 @@ class HelpDialogTest : public QObject {
 
     test::TestEnvironment environment_;
     std::unique_ptr<test::ScriptedDialogs> dialogs_;
-    std::unique_ptr<CCorvane07App> app_;
+    std::unique_ptr<Application> app_;
 
-    CMainFrame& frame() { return *app_->mainFrame(); }
+    MainWindow& frame() { return *app_->mainWindow(); }
 
     // Opens help the way a command arrives and records what it showed.
     ShownDialog openHelp(QAction* sender) {
@@ -157,7 +157,7 @@ private slots:
     void init() {
         test::TestEnvironment::resetModel();
         dialogs_ = std::make_unique<test::ScriptedDialogs>();
-        app_ = std::make_unique<CCorvane07App>(BowlModel::instance());
+        app_ = std::make_unique<Application>(BowlModel::instance());
         QVERIFY(app_->InitInstance());
     }
 
@@ -194,7 +194,7 @@ private slots:
     }
 
     void textsSitInTheirBoxesAndAreCutAtTheBottom() {
-        CAboutDlg dialog(&frame());
+        HelpDialog dialog(&frame());
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         const QString family = QFontInfo(dialog.font()).family();

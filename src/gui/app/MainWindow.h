@@ -8,6 +8,7 @@
 #include <QPointer>
 
 class QAction;
+class QDockWidget;
 class QLabel;
 class QMenu;
 class QToolBar;
@@ -17,6 +18,7 @@ namespace corvane {
 class BowlModel;
 class DesignView;
 class CutListPanel;
+class PreviewDock;
 class UnsavedChangesGuard;
 class CustomizeDialog;
 class ToolbarCustomization;
@@ -38,6 +40,7 @@ public:
     QToolBar* standardToolBar() const { return standardToolBar_; }
     QLabel* messagePane() const { return messagePane_; }
     CutListPanel* cutListPanel() const { return cutListPanel_; }
+    PreviewDock* previewDock() const { return previewDock_; }
     UnsavedChangesGuard* unsavedChangesGuard() const { return unsavedChangesGuard_; }
 
     // The action that sends a command from the menu bar (nullptr if none).
@@ -76,6 +79,8 @@ private:
     QAction* makeCommandAction(int id, const QString& text, QObject* parent);
     void fillToolbarList(QMenu* menu);
     void buildCutListPanel();
+    void buildPreviewDock();
+    void addDockToggle(int commandId, QDockWidget* dock);
 
     BowlModel& model_;
     DesignView* view_ = nullptr;
@@ -84,6 +89,7 @@ private:
     QToolBar* standardToolBar_ = nullptr;
     QLabel* messagePane_ = nullptr;
     CutListPanel* cutListPanel_ = nullptr;
+    PreviewDock* previewDock_ = nullptr;
     UnsavedChangesGuard* unsavedChangesGuard_ = nullptr;
     QMap<int, QAction*> menuActions_;
     QList<QPointer<QAction>> commandActions_;

@@ -126,6 +126,7 @@ QAction* MainWindow::createCommandAction(int commandId, QObject* parent) {
 
 bool MainWindow::isCheckable(int commandId) const {
     return router_.isChecked(commandId) || commandId == cmd::StatusBar ||
+           commandId == cmd::ViewCutList || commandId == cmd::ViewPreview3D ||
            (commandId >= cmd::LookFirst && commandId <= cmd::LookLast);
 }
 

@@ -36,9 +36,10 @@ public:
     virtual void setCamera(double azimuth, double elevation, double zoom) = 0;
     // Back to the three-quarter view from above.
     virtual void resetCamera() = 0;
-    // A view straight from above without perspective, at this many pixels
-    // per inch like the plan; 0 returns to the perspective camera.
-    virtual void setPlanScale(double pixelsPerInch) = 0;
+    // A view without perspective at this many pixels per inch, which from
+    // straight above (elevation 90) is the plan's scale; 0 returns to the
+    // perspective camera.
+    virtual void setOrthographicScale(double pixelsPerInch) = 0;
 
     // The picture as it is drawn now. A window that is not on the screen is
     // drawn at the size given; a null image when nothing could be drawn.

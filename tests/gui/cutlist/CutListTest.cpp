@@ -37,15 +37,26 @@ class CutListTest : public test::AppTestCase {
 
     void start() { fixture_.restart(QSize(1400, 800)); }
 
+    static int columnOf(QTableWidget* table, const QString& title) {
+        for (int c = 0; c < table->columnCount(); ++c) {
+            if (table->horizontalHeaderItem(c)->text() == title) {
+                return c;
+            }
+        }
+        return -1;
+    }
+
     // Wood name and count of every line of the row table, per row number.
     QMap<int, QList<QPair<QString, int>>> shownCounts() {
         QMap<int, QList<QPair<QString, int>>> counts;
         QTableWidget* table = panel().rowTable();
+        const int wood = columnOf(table, QStringLiteral("Wood"));
+        const int count = columnOf(table, QStringLiteral("Count"));
         for (int r = 0; r < table->rowCount(); ++r) {
             const QString row = table->item(r, 0)->text();
             if (row != QLatin1String("Disc")) {
                 counts[row.toInt()].append(
-                    {table->item(r, 9)->text(), table->item(r, 10)->text().toInt()});
+                    {table->item(r, wood)->text(), table->item(r, count)->text().toInt()});
             }
         }
         return counts;
@@ -120,9 +131,18 @@ private slots:
         panel().setUnit(LengthUnit::Millimetres);
         QCOMPARE(table->item(1, 6)->text(), QStringLiteral("13.6"));
         panel().setKerfInches(0.1);
+        QVERIFY(panel().settings().setRingHeightInches(1.25));
+        QVERIFY(!panel().settings().setRingHeightInches(0.0));
+        QVERIFY(panel().settings().setWallThicknessInches(0.5));
         start();
         QCOMPARE(panel().unit(), LengthUnit::Millimetres);
         QCOMPARE(panel().kerfInches(), 0.1);
+        QCOMPARE(panel().settings().ringHeightInches(), 1.25);
+        QCOMPARE(panel().settings().wallThicknessInches(), 0.5);
+        // A hand-edited settings file cannot bring in a ring height beyond the limits.
+        AppSettings().setValue("RingHeightInches", -3.0);
+        start();
+        QCOMPARE(panel().settings().ringHeightInches(), kDefaultRingHeightInches);
     }
 
     void commandLinePrintsWhatThePanelShows() {
@@ -134,8 +154,11 @@ private slots:
         QCOMPARE(runCutList({"--cut-list", design}), QString::fromStdString(panel().csvText()));
         panel().setUnit(LengthUnit::Millimetres);
         panel().setKerfInches(3.0 / 25.4);
-        QCOMPARE(runCutList({"--cut-list", "--units", "mm", "--kerf", "3", design}),
+        QVERIFY(panel().settings().setRingHeightInches(25.0 / 25.4));
+        QCOMPARE(runCutList(
+                     {"--cut-list", "--units", "mm", "--kerf", "3", "--ring-height", "25", design}),
                  QString::fromStdString(panel().csvText()));
+        QVERIFY(runCutList({"--cut-list", "--ring-height", "7", design}).startsWith("failed: "));
 
         const QString saved = tempPath("cut list");
         dialogs().fileAnswers.push_back(saved);

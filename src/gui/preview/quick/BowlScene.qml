@@ -12,8 +12,8 @@ Item {
     property real azimuth: homeAzimuth
     property real elevation: homeElevation
     property real zoom: 1
-    // Pixels per inch of a view straight from above without perspective; 0 for the orbit.
-    property real planScale: 0
+    // Pixels per inch of a view without perspective; 0 for the perspective view.
+    property real orthographicScale: 0
     // The point the camera circles (on the bowl's axis) and the radius of a
     // sphere around it that holds the whole bowl, in inches.
     property vector3d center: Qt.vector3d(0, 0, 0)
@@ -29,7 +29,7 @@ Item {
     View3D {
         id: view
         anchors.fill: parent
-        camera: root.planScale > 0 ? planCamera : orbitCamera
+        camera: root.orthographicScale > 0 ? flatCamera : orbitCamera
         environment: SceneEnvironment {
             backgroundMode: SceneEnvironment.Color
             clearColor: "#e4e4e4"
@@ -41,8 +41,7 @@ Item {
 
         Node {
             position: root.center
-            eulerRotation: root.planScale > 0 ? Qt.vector3d(-90, 0, 0)
-                                              : Qt.vector3d(-root.elevation, root.azimuth, 0)
+            eulerRotation: Qt.vector3d(-root.elevation, root.azimuth, 0)
 
             PerspectiveCamera {
                 id: orbitCamera
@@ -56,12 +55,12 @@ Item {
             }
 
             OrthographicCamera {
-                id: planCamera
+                id: flatCamera
                 z: 3 * root.radius
                 clipNear: root.radius * 0.5
                 clipFar: 6 * root.radius
-                horizontalMagnification: Math.max(root.planScale, 1)
-                verticalMagnification: Math.max(root.planScale, 1)
+                horizontalMagnification: Math.max(root.orthographicScale, 1)
+                verticalMagnification: Math.max(root.orthographicScale, 1)
             }
 
             // From above the viewer's left shoulder, so the inside and the

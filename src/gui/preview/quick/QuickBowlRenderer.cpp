@@ -86,9 +86,9 @@ void QuickBowlRenderer::resetCamera() {
     }
 }
 
-void QuickBowlRenderer::setPlanScale(double pixelsPerInch) {
+void QuickBowlRenderer::setOrthographicScale(double pixelsPerInch) {
     if (root_ != nullptr) {
-        root_->setProperty("planScale", pixelsPerInch);
+        root_->setProperty("orthographicScale", pixelsPerInch);
     }
 }
 

@@ -27,7 +27,7 @@ public:
     double zoom() const override;
     void setCamera(double azimuth, double elevation, double zoom) override;
     void resetCamera() override;
-    void setPlanScale(double pixelsPerInch) override;
+    void setOrthographicScale(double pixelsPerInch) override;
     QImage grab(QSize size) override;
 
 private:

@@ -1,6 +1,7 @@
 // Times rebuilding the 3D preview's mesh after a click, for the default
 // design and for the largest tables. Reference: copying the finished mesh
 // once more, which the preview does when it hands it to the 3D engine.
+#include "BenchDesigns.h"
 #include "BowlMesh.h"
 
 #include <benchmark/benchmark.h>
@@ -9,18 +10,9 @@
 
 namespace {
 
-corvane::BowlModel designOf(int rows, int segments) {
-    corvane::BowlModel model;
-    model.ID = rows * segments > 200 ? 2.0 : 3.5;
-    model.OD = rows * segments > 200 ? 10.5 : 8.1;
-    model.Rows = rows;
-    model.Segments = segments;
-    model.ComputeGeometry(96);
-    return model;
-}
-
 void BM_RebuildAfterClick(benchmark::State& state) {
-    corvane::BowlModel model = designOf(int(state.range(0)), int(state.range(1)));
+    corvane::BowlModel model =
+        corvane::bench::FilledDesign(int(state.range(0)), int(state.range(1)));
     const int last = model.LastLiveIndex();
     int k = 1;
     std::size_t vertices = 0;
@@ -36,7 +28,7 @@ void BM_RebuildAfterClick(benchmark::State& state) {
 
 void BM_CopyMeshReference(benchmark::State& state) {
     const corvane::BowlMesh mesh = corvane::BuildBowlMesh(
-        designOf(int(state.range(0)), int(state.range(1))), {});
+        corvane::bench::FilledDesign(int(state.range(0)), int(state.range(1))), {});
     std::vector<char> copy(mesh.vertices.size() * sizeof(float) +
                            mesh.indices.size() * sizeof(std::uint32_t));
     for (auto _ : state) {

@@ -2,6 +2,7 @@
 // on whatever OpenGL the display has (under Xvfb: Mesa's software renderer).
 // Reference, in the same run: the same engine and window with no bowl.
 // Run under a display, e.g. scripts/with-xvfb.sh.
+#include "BenchDesigns.h"
 #include "BowlMesh.h"
 #include "BowlRendererLoader.h"
 
@@ -17,21 +18,6 @@
 namespace {
 
 constexpr int kSeconds = 5;
-
-corvane::BowlModel designOf(int rows, int segments) {
-    corvane::BowlModel model;
-    model.ID = rows * segments > 200 ? 2.0 : 3.5;
-    model.OD = rows * segments > 200 ? 10.5 : 8.1;
-    model.Rows = rows;
-    model.Segments = segments;
-    model.ComputeGeometry(96);
-    const corvane::Argb woods[] = {0xFF8B4513u, 0xFFEFDDD4u, 0xFF68315Bu, 0xFFC19A6Bu};
-    for (int k = 0; k <= model.LastLiveIndex(); ++k) {
-        model.FillColor = woods[k % 4];
-        model.FillSegment(k);
-    }
-    return model;
-}
 
 // Turns the bowl a little after every frame and counts the frames.
 double framesPerSecond(const corvane::BowlMesh* mesh) {
@@ -78,11 +64,14 @@ int main(int argc, char** argv) {
     std::printf("3D preview at 1000x700, %d s each, on %s\n", kSeconds,
                 qPrintable(QGuiApplication::platformName()));
     std::printf("reference, no bowl:           %6.1f frames/s\n", framesPerSecond(nullptr));
-    const corvane::BowlMesh standard = corvane::BuildBowlMesh(designOf(8, 24), {});
+    const corvane::BowlMesh standard =
+        corvane::BuildBowlMesh(corvane::bench::FilledDesign(8, 24), {});
     std::printf("default design (8 x 24):      %6.1f frames/s\n", framesPerSecond(&standard));
-    const corvane::BowlMesh largest = corvane::BuildBowlMesh(designOf(23, 89), {});
+    const corvane::BowlMesh largest =
+        corvane::BuildBowlMesh(corvane::bench::FilledDesign(23, 89), {});
     std::printf("largest table (23 x 89):      %6.1f frames/s\n", framesPerSecond(&largest));
-    const corvane::BowlMesh tallest = corvane::BuildBowlMesh(designOf(2047, 1), {});
+    const corvane::BowlMesh tallest =
+        corvane::BuildBowlMesh(corvane::bench::FilledDesign(2047, 1), {});
     std::printf("largest table (2047 x 1):     %6.1f frames/s\n", framesPerSecond(&tallest));
     return 0;
 }

@@ -1,26 +1,19 @@
 #include "BowlMesh.h"
 
+#include "DesignOf.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 
 using namespace corvane;
+using corvane::testing::DesignOf;
 
 namespace {
 
 constexpr Argb kWalnut = 0xFF8B4513u;
 constexpr double kTolerance = 1e-4;  // inches; the mesh holds floats
-
-BowlModel designOf(double id, double od, int rows, int segments) {
-    BowlModel model;
-    model.ID = id;
-    model.OD = od;
-    model.Rows = rows;
-    model.Segments = segments;
-    model.ComputeGeometry(96);
-    return model;
-}
 
 const MeshPart* partOf(const BowlMesh& mesh, int segment, MeshSurface surface) {
     for (const MeshPart& part : mesh.parts) {
@@ -81,7 +74,7 @@ void expectWithinBounds(const BowlMesh& mesh) {
 // Each band rises from the plan's inner radius at its row's height to the
 // outer radius one ring height higher, between the plan's angles.
 TEST(BowlMeshTest, OutsideOfEveryBandFollowsThePlan) {
-    const BowlModel model = designOf(3.5, 8.1, 8, 24);
+    const BowlModel model = DesignOf(3.5, 8.1, 8, 24);
     const BowlShape shape{0.75, 0.25};
     const BowlMesh mesh = BuildBowlMesh(model, shape);
     for (int k = 1; k <= 8 * 24; ++k) {
@@ -122,7 +115,7 @@ TEST(BowlMeshTest, OutsideOfEveryBandFollowsThePlan) {
 // The inside lies the wall thickness in from the outside, square to the
 // wall, and the rim closes the top row.
 TEST(BowlMeshTest, WallHasItsThicknessAndTheTopRowARim) {
-    const BowlModel model = designOf(3.5, 8.1, 8, 24);
+    const BowlModel model = DesignOf(3.5, 8.1, 8, 24);
     const BowlMesh mesh = BuildBowlMesh(model, {0.75, 0.25});
     const double rise = (8.1 - 3.5) / 8 / 2;
     const double slant = std::hypot(rise, 0.75);
@@ -154,7 +147,7 @@ TEST(BowlMeshTest, WallHasItsThicknessAndTheTopRowARim) {
 // The disc is the bottom: one ring height thick, as wide as ID, and its top
 // is the floor inside the wall.
 TEST(BowlMeshTest, DiscIsTheBottomAndTheFloor) {
-    const BowlMesh mesh = BuildBowlMesh(designOf(3.5, 8.1, 8, 24), {0.5, 0.25});
+    const BowlMesh mesh = BuildBowlMesh(DesignOf(3.5, 8.1, 8, 24), {0.5, 0.25});
     const MeshPart* bottom = partOf(mesh, 0, MeshSurface::DiscBottom);
     const MeshPart* side = partOf(mesh, 0, MeshSurface::DiscSide);
     const MeshPart* floor = partOf(mesh, 0, MeshSurface::Floor);
@@ -182,7 +175,7 @@ TEST(BowlMeshTest, DiscIsTheBottomAndTheFloor) {
 }
 
 TEST(BowlMeshTest, SegmentsShowTheirColoursAndUnfilledOnesPaleWood) {
-    BowlModel model = designOf(3.5, 8.1, 8, 24);
+    BowlModel model = DesignOf(3.5, 8.1, 8, 24);
     model.FillSegment(3);  // Walnut, the starting fill colour
     model.FillColor = 0xFFEFDDD4u;
     model.FillSegment(30);
@@ -223,7 +216,7 @@ TEST(BowlMeshTest, DesignsAtTheEdgesBuildWithinBounds) {
     };
     for (const OddDesign& design : designs) {
         SCOPED_TRACE(design.name);
-        const BowlModel model = designOf(design.id, design.od, design.rows, design.segments);
+        const BowlModel model = DesignOf(design.id, design.od, design.rows, design.segments);
         const BowlMesh mesh = BuildBowlMesh(model, {0.75, 0.25});
         expectWithinBounds(mesh);
         expectWoundOutward(mesh);
@@ -240,7 +233,7 @@ TEST(BowlMeshTest, DesignsAtTheEdgesBuildWithinBounds) {
 
 // A single segment is a whole round ring, cut as finely as a full circle.
 TEST(BowlMeshTest, OneSegmentRowIsAWholeRoundRing) {
-    const BowlMesh mesh = BuildBowlMesh(designOf(3.5, 8.1, 2, 1), {});
+    const BowlMesh mesh = BuildBowlMesh(DesignOf(3.5, 8.1, 2, 1), {});
     const MeshPart* ring = partOf(mesh, 2, MeshSurface::Outside);
     ASSERT_NE(ring, nullptr);
     EXPECT_EQ(ring->vertexCount, 2u * (SlicesPerCircle(2) + 1));
@@ -250,7 +243,7 @@ TEST(BowlMeshTest, OneSegmentRowIsAWholeRoundRing) {
 // A design file may hold any numbers; records that cannot be drawn are left
 // out and a wall thicker than the bowl is worn down to the axis.
 TEST(BowlMeshTest, UnusableRecordsAndSettingsStayBounded) {
-    BowlModel model = designOf(3.5, 8.1, 2, 4);
+    BowlModel model = DesignOf(3.5, 8.1, 2, 4);
     const double nan = std::numeric_limits<double>::quiet_NaN();
     model.SegmentTable[1].OuterRadius = nan;
     model.SegmentTable[2].LeftAngle = std::numeric_limits<double>::infinity();
@@ -268,7 +261,7 @@ TEST(BowlMeshTest, UnusableRecordsAndSettingsStayBounded) {
     // Unusable settings fall back to the defaults: 3 ring heights of 0.75.
     EXPECT_NEAR(mesh.boundsMax.y, 3 * kDefaultRingHeightInches, kTolerance);
 
-    const BowlMesh worn = BuildBowlMesh(designOf(3.5, 8.1, 2, 4), {0.75, 6.0});
+    const BowlMesh worn = BuildBowlMesh(DesignOf(3.5, 8.1, 2, 4), {0.75, 6.0});
     expectWithinBounds(worn);
     expectWoundOutward(worn);
 }

@@ -1,22 +1,15 @@
 #include "CutList.h"
 
+#include "DesignOf.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 using namespace corvane;
+using corvane::testing::DesignOf;
 
 namespace {
-
-BowlModel designOf(double id, double od, int rows, int segments) {
-    BowlModel model;
-    model.ID = id;
-    model.OD = od;
-    model.Rows = rows;
-    model.Segments = segments;
-    model.ComputeGeometry(96);
-    return model;
-}
 
 void fill(BowlModel& model, int index, Argb color) {
     model.FillColor = color;
@@ -27,7 +20,7 @@ void fill(BowlModel& model, int index, Argb color) {
 
 // 12 segments between diameters 9 and 10, worked out by hand.
 TEST(CutListTest, TwelveSegmentRingMatchesTheHandCalculation) {
-    const CutList list = ComputeCutList(designOf(9.0, 10.0, 1, 12), kDefaultKerfInches, 1.0);
+    const CutList list = ComputeCutList(DesignOf(9.0, 10.0, 1, 12), kDefaultKerfInches, 1.0);
     ASSERT_EQ(list.rows.size(), 1u);
     const CutListRow& row = list.rows[0];
     EXPECT_DOUBLE_EQ(row.miterAngle, 15.0);
@@ -41,7 +34,7 @@ TEST(CutListTest, TwelveSegmentRingMatchesTheHandCalculation) {
 
 TEST(CutListTest, DefaultDesignRowOne) {
     const CutList list =
-        ComputeCutList(designOf(3.5, 8.1, 8, 24), kDefaultKerfInches, kDefaultRingHeightInches);
+        ComputeCutList(DesignOf(3.5, 8.1, 8, 24), kDefaultKerfInches, kDefaultRingHeightInches);
     ASSERT_EQ(list.rows.size(), 8u);
     const CutListRow& row = list.rows[0];
     EXPECT_DOUBLE_EQ(row.innerDiameter, 3.5);
@@ -61,7 +54,7 @@ TEST(CutListTest, DefaultDesignRowOne) {
 }
 
 TEST(CutListTest, CountsFollowTheTalliesAndStripsAddTheKerf) {
-    BowlModel model = designOf(3.5, 8.1, 8, 24);
+    BowlModel model = DesignOf(3.5, 8.1, 8, 24);
     fill(model, 0, 0xFF8B4513u);
     fill(model, 2 * 24 + 1, 0xFF8B4513u);
     fill(model, 2 * 24 + 2, 0xFFEFDDD4u);
@@ -97,7 +90,7 @@ TEST(CutListTest, CountsFollowTheTalliesAndStripsAddTheKerf) {
 // A whole ring of 12 from a board 1 in thick: 12 x (2.679 + 0.125) in of a
 // 0.653 in wide board is 21.97 cubic inches, 0.153 board feet or 0.360 litres.
 TEST(CutListTest, BoardStockIsRingHeightByWidestBoardByStripLength) {
-    BowlModel model = designOf(9.0, 10.0, 1, 12);
+    BowlModel model = DesignOf(9.0, 10.0, 1, 12);
     for (int k = 1; k <= 12; ++k) {
         fill(model, k, 0xFFC19A6Bu);
     }
@@ -116,7 +109,7 @@ TEST(CutListTest, BoardStockIsRingHeightByWidestBoardByStripLength) {
 }
 
 TEST(CutListTest, DesignsWithoutSegmentsOrWithAbsurdRowsStayBounded) {
-    BowlModel noSegments = designOf(3.5, 8.1, 3, 0);
+    BowlModel noSegments = DesignOf(3.5, 8.1, 3, 0);
     const CutList list = ComputeCutList(noSegments, kDefaultKerfInches, kDefaultRingHeightInches);
     ASSERT_EQ(list.rows.size(), 3u);
     EXPECT_FALSE(list.rows[0].hasSegments);
@@ -131,7 +124,7 @@ TEST(CutListTest, DesignsWithoutSegmentsOrWithAbsurdRowsStayBounded) {
 }
 
 TEST(CutListTest, CsvHasTheHeaderTheRowsAndTheSummary) {
-    BowlModel model = designOf(9.0, 10.0, 1, 12);
+    BowlModel model = DesignOf(9.0, 10.0, 1, 12);
     fill(model, 3, 0xFFC19A6Bu);
     model.RecountRowTallies();
     const std::string csv =

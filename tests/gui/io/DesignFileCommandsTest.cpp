@@ -4,6 +4,7 @@
 #include "CommandIds.h"
 #include "DesignView.h"
 #include "MainWindow.h"
+#include "PipeWatchdog.h"
 #include "TestEnvironment.h"
 #include "ViewProbe.h"
 
@@ -15,6 +16,10 @@
 
 #include <clocale>
 #include <memory>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace corvane;
 using test::ClickView;
@@ -34,6 +39,34 @@ void writeAll(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(bytes);
+}
+
+// Reads a file by the bytes of its name.
+QByteArray readBytes(const QByteArray& name) {
+    QByteArray bytes;
+    const int fd = ::open(name.constData(), O_RDONLY);
+    if (fd < 0) {
+        return bytes;
+    }
+    char buffer[65536];
+    ssize_t got = 0;
+    while ((got = ::read(fd, buffer, sizeof buffer)) > 0) {
+        bytes.append(buffer, qsizetype(got));
+    }
+    ::close(fd);
+    return bytes;
+}
+
+int runProgram(const QStringList& arguments, QByteArray* output) {
+    QProcess process;
+    process.start(qEnvironmentVariable("CORVANE_BINARY"), arguments);
+    if (!process.waitForFinished(20000)) {
+        process.kill();
+        process.waitForFinished();
+        return -1;
+    }
+    *output = process.readAllStandardOutput() + process.readAllStandardError();
+    return process.exitCode();
 }
 
 bool isCi() {
@@ -112,7 +145,8 @@ private slots:
     void failuresLeaveTheDesignAndTheOldFileAlone() {
         click(7);
         save("/nonexistent-directory/design.csv");
-        QCOMPARE(dialogs().messages.last(), QStringLiteral("Failed to open file for saving."));
+        QVERIFY(dialogs().messages.last().startsWith("Failed to open file for saving.\n"));
+        QVERIFY(dialogs().messages.last().contains("No such file or directory"));
         open(path("missing.csv"));
         QCOMPARE(dialogs().messages.last(), QStringLiteral("Failed to open file for loading."));
 
@@ -125,26 +159,64 @@ private slots:
         QCOMPARE(model().SegmentTable[7].SegmentColor, kWalnutColor);
     }
 
-    // A full disk: a tiny tmpfs that cannot hold the design.
-    void fullDiskReportsAndKeepsTheOldFile() {
-        const QString mountPoint = path("tiny");
-        QDir().mkpath(mountPoint);
-        if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=4k", "tmpfs", mountPoint}) !=
-            0) {
-            QSKIP("mounting a small tmpfs needs root");
+    // Only regular files are read: a device or a pipe would never end, or
+    // never begin.
+    void devicesPipesAndFoldersAreRefusedAtOnce() {
+        click(7);
+        const QString fifo = path("pipe.csv");
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        test::PipeWatchdog watchdog(QFile::encodeName(fifo), 10);
+        for (const QString& design : {QStringLiteral("/dev/zero"), fifo, path("")}) {
+            open(design);
+            QCOMPARE(dialogs().messages.last(), QStringLiteral("Failed to open file for loading."));
         }
-        const QString target = mountPoint + "/design.csv";
-        writeAll(target, "old contents\r\n");
-        model().Rows = 20;
-        model().Segments = 100;
-        view().onParametersChanged();
-        save(target);
-        const QString message = dialogs().messages.last();
-        QProcess::execute("umount", {mountPoint});
-        QVERIFY2(message.startsWith("Error saving file: Disk full while accessing ") ||
-                     message == QStringLiteral("Failed to open file for saving."),
-                 qPrintable(message));
-        QVERIFY(message != QStringLiteral("Corvane saved successfully."));
+        QCOMPARE(model().FillHistory.size(), size_t(1));
+        for (const QString& design : {QStringLiteral("/dev/zero"), fifo}) {
+            QByteArray output;
+            QCOMPARE(runProgram({"--cut-list", design}, &output), 1);
+            QVERIFY2(output.contains("Failed to open file for loading."), output.constData());
+        }
+        QVERIFY(!watchdog.fired());
+    }
+
+    void aFileWithoutADesignIsRefusedAndChangesNothing() {
+        click(7);
+        writeAll(path("cut list.csv"), "Corvane Cut List,Units: in,Kerf: 0.125\r\nRow,Wood\r\n");
+        open(path("cut list.csv"));
+        QCOMPARE(dialogs().messages.last(),
+                 QStringLiteral("Error loading file: no design found in this file."));
+        QCOMPARE(model().FillHistory.size(), size_t(1));
+        QCOMPARE(model().SegmentTable[7].SegmentColor, kWalnutColor);
+        // The refused file did not count as saved: closing still asks.
+        dialogs().saveChangesAnswers.push_back(SaveChangesAnswer::Cancel);
+        QVERIFY(!frame().close());
+    }
+
+    // Names are bytes: one that is not UTF-8 opens, and the picture is
+    // written under exactly the name given.
+    void namesThatAreNotUtf8OpenAndExport() {
+        click(0);
+        save(path("plain.csv"));
+        const QByteArray folder = QFile::encodeName(path(""));
+        const QByteArray latin1Name = folder + "/caf\xe9";
+        QVERIFY(QFile::copy(path("plain.csv"), path("utf8.csv")));
+        QCOMPARE(::rename(QFile::encodeName(path("utf8.csv")).constData(),
+                          (latin1Name + ".csv").constData()),
+                 0);
+        // The shell hands the program the bytes; QProcess would pass UTF-8.
+        const QString script = QStringLiteral(
+            "exec \"$0\" --export-image \"$(printf '%s/caf\\351.png' \"$1\")\" --size 600x400 "
+            "\"$(printf '%s/caf\\351.csv' \"$1\")\"");
+        QProcess process;
+        process.start("sh", {"-c", script, qEnvironmentVariable("CORVANE_BINARY"),
+                             QFile::decodeName(folder)});
+        QVERIFY(process.waitForFinished(60000));
+        QVERIFY2(process.exitCode() == 0, process.readAllStandardError().constData());
+        const QByteArray png = readBytes(latin1Name + ".png");
+        // Qt could not remove these names with the temporary folder.
+        ::unlink((latin1Name + ".png").constData());
+        ::unlink((latin1Name + ".csv").constData());
+        QCOMPARE(ShownColor(QImage::fromData(png, "PNG"), {300, 200}), kWalnutColor);
     }
 
     void numbersUseAPointWhateverTheLocale() {

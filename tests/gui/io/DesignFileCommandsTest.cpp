@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QtTest>
 
 #include <clocale>
@@ -57,9 +58,13 @@ QByteArray readBytes(const QByteArray& name) {
     return bytes;
 }
 
+QString binary() {
+    return qEnvironmentVariable("CORVANE_BINARY");
+}
+
 int runProgram(const QStringList& arguments, QByteArray* output) {
     QProcess process;
-    process.start(qEnvironmentVariable("CORVANE_BINARY"), arguments);
+    process.start(binary(), arguments);
     if (!process.waitForFinished(20000)) {
         process.kill();
         process.waitForFinished();
@@ -208,8 +213,7 @@ private slots:
             "exec \"$0\" --export-image \"$(printf '%s/caf\\351.png' \"$1\")\" --size 600x400 "
             "\"$(printf '%s/caf\\351.csv' \"$1\")\"");
         QProcess process;
-        process.start("sh", {"-c", script, qEnvironmentVariable("CORVANE_BINARY"),
-                             QFile::decodeName(folder)});
+        process.start("sh", {"-c", script, binary(), QFile::decodeName(folder)});
         QVERIFY(process.waitForFinished(60000));
         QVERIFY2(process.exitCode() == 0, process.readAllStandardError().constData());
         const QByteArray png = readBytes(latin1Name + ".png");
@@ -237,6 +241,100 @@ private slots:
         open(path("german.csv"));
         QCOMPARE(model().ID, 3.25);
         std::setlocale(LC_ALL, "C");
+    }
+
+    // A folder that takes no new file while the file itself may be written:
+    // the file is written in place rather than not at all.
+    void aFileInAFolderThatTakesNoNewFileIsWrittenInPlace() {
+        QTemporaryDir folder;
+        const QString target = folder.filePath("in place.png");
+        writeAll(target, "the old picture");
+        const QByteArray name = QFile::encodeName(target);
+        QStringList command;
+        if (::geteuid() == 0) {
+            // Root may write into any folder; an ordinary user who owns the file may not.
+            QCOMPARE(::chmod(QFile::encodeName(folder.path()).constData(), 0755), 0);
+            QCOMPARE(::chown(name.constData(), 65534, 65534), 0);
+            command = {"--reuid=65534", "--regid=65534", "--clear-groups"};
+            if (QProcess::execute("setpriv", command + QStringList{binary(), "--version"}) != 0) {
+                QSKIP("the program cannot be run as user 65534 from this folder");
+            }
+        } else {
+            QCOMPARE(::chmod(QFile::encodeName(folder.path()).constData(), 0555), 0);
+        }
+        command += {binary(), "--export-image", target, "--size", "300x200"};
+        QProcess process;
+        process.start(::geteuid() == 0 ? "setpriv" : command.takeFirst(), command);
+        QVERIFY(process.waitForFinished(60000));
+        QVERIFY2(process.exitCode() == 0, process.readAllStandardError().constData());
+        ::chmod(QFile::encodeName(folder.path()).constData(), 0700);
+        QCOMPARE(QImage(target).size(), QSize(300, 200));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{"in place.png"});
+    }
+
+    // A real spreadsheet: LibreOffice Calc opens a saved design, a number
+    // is typed into the ID cell, and the sheet is saved back as CSV.
+    void aDesignEditedInCalcOpensWithTheChangeAndNothingLost_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("exportOptions");
+        QTest::addColumn<QByteArray>("idLine");
+        QTest::newRow("English defaults") << "en_US.UTF-8"
+                                          << "44,34,76,1,,1033" << QByteArray("ID,3.75,");
+        QTest::newRow("German") << "de_DE.UTF-8"
+                                << "44,34,76,1,,1031" << QByteArray("ID,\"3,75\",");
+        QTest::newRow("all text quoted") << "en_US.UTF-8"
+                                         << "44,34,76,1,,1033,true" << QByteArray("\"ID\",3.75,");
+    }
+
+    void aDesignEditedInCalcOpensWithTheChangeAndNothingLost() {
+        QFETCH(QString, locale);
+        QFETCH(QString, exportOptions);
+        QFETCH(QByteArray, idLine);
+        const QString script = QStringLiteral(CORVANE_TEST_DATA "/../gui/io/edit-in-calc.py");
+        if (QProcess::execute("/usr/bin/python3", {"-c", "import uno"}) != 0 ||
+            QStandardPaths::findExecutable("soffice").isEmpty()) {
+            if (isCi()) {
+                QFAIL("LibreOffice Calc and python3-uno must be installed in CI");
+            }
+            QSKIP("no LibreOffice Calc with python3-uno (libreoffice-calc-nogui)");
+        }
+        click(0);
+        QVERIFY(frame().runCommand(kTeak));
+        click(30);
+        click(31);
+        click(30);
+        save(path("design.csv"));
+        open(path("design.csv"));
+        BowlModel expected = model();
+        expected.ID = 3.75;
+
+        QProcess calc;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("LC_ALL", locale);
+        environment.insert("LANG", locale);
+        calc.setProcessEnvironment(environment);
+        calc.start("/usr/bin/python3",
+                   {script, path("design.csv"), path("edited.csv"),
+                    exportOptions.section(',', 0, 5), exportOptions, "B2", "3.75"});
+        QVERIFY(calc.waitForFinished(120000));
+        QVERIFY2(calc.exitCode() == 0, calc.readAllStandardError().constData());
+        const QByteArray edited = readAll(path("edited.csv"));
+        QVERIFY2(edited.contains("\n" + idLine), edited.left(200).constData());
+
+        model().OD = 1.0;  // nothing may stay from before the open
+        open(path("edited.csv"));
+        QCOMPARE(dialogs().messages.last(), QStringLiteral("Corvane loaded successfully."));
+        QCOMPARE(model().ID, expected.ID);
+        QCOMPARE(model().OD, expected.OD);
+        QCOMPARE(model().Rows, expected.Rows);
+        QCOMPARE(model().Segments, expected.Segments);
+        QCOMPARE(model().FillHistory, expected.FillHistory);
+        QCOMPARE(model().RowTallies, expected.RowTallies);
+        for (int k = 0; k <= model().Rows * model().Segments; ++k) {
+            QVERIFY2(model().SegmentTable[size_t(k)] == expected.SegmentTable[size_t(k)],
+                     qPrintable(QString::number(k)));
+        }
     }
 
     void commandLineStartsWithAndRendersADesign() {

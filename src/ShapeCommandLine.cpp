@@ -141,9 +141,9 @@ int Export3d(const QCommandLineParser& parser, const ShapeOptions& options, cons
         printError(QStringLiteral("could not draw in 3D: OpenGL did not start."));
         return 1;
     }
-    QString error;
-    if (!SaveImageAtomically(picture, path, format, &error)) {
-        printError(QStringLiteral("could not save \"%1\": %2").arg(path, error));
+    const AtomicFileWriter::Result saved = SaveImage(picture, path, format);
+    if (!saved.ok) {
+        printError(saved.message);
         return 1;
     }
     return 0;

@@ -5,11 +5,15 @@
 #include "CommandIds.h"
 #include "CutListPanel.h"
 #include "DesignView.h"
+#include "LengthField.h"
 #include "MainWindow.h"
+#include "PreviewDock.h"
+#include "PreviewPanel.h"
 #include "TestEnvironment.h"
 #include "ViewProbe.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QPrinter>
 #include <QProcess>
 #include <QTableWidget>
@@ -165,6 +169,44 @@ private slots:
         QVERIFY(frame().runCommand(cmd::SaveCutListCsv));
         QCOMPARE(dialogs().messages.last(), QStringLiteral("Cut list saved successfully."));
         QCOMPARE(readAll(saved + ".csv").toStdString(), panel().csvText());
+    }
+
+    // The ring height is typed in the 3D panel in the cut list's units; a
+    // value beyond its limits is framed in red and not taken. Without OpenGL
+    // (the offscreen platform) the panel says why it shows no bowl.
+    void ringHeightIsTypedInThePreviewPanel() {
+        QVERIFY(frame().runCommand(cmd::ViewPreview3D));
+        PreviewPanel* preview = frame().previewDock()->panel();
+        QVERIFY(preview != nullptr);
+        QVERIFY(preview->renderer() == nullptr);
+        const QString noOpenGl = preview->messageLine()->text();
+        QVERIFY(noOpenGl.contains(QStringLiteral("needs OpenGL")));
+        LengthField* field = preview->ringHeightField();
+        CutListSettings& settings = panel().settings();
+        QCOMPARE(field->text(), QStringLiteral("0.75"));
+        QCOMPARE(preview->wallThicknessField()->text(), QStringLiteral("0.25"));
+        field->selectAll();
+        QTest::keyClicks(field, "0");
+        QVERIFY(field->styleSheet().contains(QStringLiteral("#FF0000")));
+        QVERIFY(preview->messageLine()->text().startsWith(QStringLiteral("Ring height must be")));
+        QCOMPARE(settings.ringHeightInches(), 0.75);
+        QTest::keyClicks(field, ".5");
+        QVERIFY(field->styleSheet().isEmpty());
+        QCOMPARE(preview->messageLine()->text(), noOpenGl);
+        QCOMPARE(settings.ringHeightInches(), 0.5);
+        QTableWidget* rows = panel().rowTable();
+        const int ringHeight = columnOf(rows, QStringLiteral("Ring Height (in)"));
+        QCOMPARE(rows->item(1, ringHeight)->text(), QStringLiteral("0.500"));
+
+        panel().setUnit(LengthUnit::Millimetres);
+        QCOMPARE(field->text(), QStringLiteral("12.7"));
+        field->selectAll();
+        QTest::keyClicks(field, "mm");
+        QCOMPARE(field->problem(), QStringLiteral("Enter a number."));
+        field->selectAll();
+        QTest::keyClicks(field, "20 mm");
+        QCOMPARE(settings.ringHeightInches(), 20 / 25.4);
+        QCOMPARE(rows->item(1, ringHeight)->text(), QStringLiteral("20.0"));
     }
 
     void printCutListFlowsOverPages() {

@@ -7,7 +7,6 @@
 #include "CutListPanel.h"
 #include "DesignRenderer.h"
 #include "DesignView.h"
-#include "LengthField.h"
 #include "MainWindow.h"
 #include "PreviewDock.h"
 #include "PreviewPanel.h"
@@ -15,7 +14,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QProcess>
-#include <QTableWidget>
 #include <QWindow>
 #include <QtTest>
 
@@ -234,39 +232,6 @@ private slots:
         QVERIFY(renderer().zoom() < 0.95);
         QTest::mouseDClick(window, Qt::LeftButton, Qt::NoModifier, QPoint(100, 100));
         expectCamera(azimuth, elevation, 1.0);
-    }
-
-    // The ring height is typed in the cut list's units; a value beyond its
-    // limits is framed in red and not taken.
-    void ringHeightFieldTakesOnlyLengthsWithinLimits() {
-        QVERIFY(frame().runCommand(cmd::ViewCutList));
-        showPanel();
-        LengthField* field = panel().ringHeightField();
-        CutListSettings& settings = frame().cutListPanel()->settings();
-        QCOMPARE(field->text(), QStringLiteral("0.75"));
-        QCOMPARE(panel().wallThicknessField()->text(), QStringLiteral("0.25"));
-        field->selectAll();
-        QTest::keyClicks(field, "0");
-        QVERIFY(field->styleSheet().contains(QStringLiteral("#FF0000")));
-        QVERIFY(panel().messageLine()->text().startsWith(QStringLiteral("Ring height must be")));
-        QCOMPARE(settings.ringHeightInches(), 0.75);
-        QTest::keyClicks(field, ".5");
-        QVERIFY(field->styleSheet().isEmpty());
-        QVERIFY(panel().messageLine()->text().isEmpty());
-        QCOMPARE(settings.ringHeightInches(), 0.5);
-        QTableWidget* rows = frame().cutListPanel()->rowTable();
-        QCOMPARE(rows->horizontalHeaderItem(9)->text(), QStringLiteral("Ring Height (in)"));
-        QCOMPARE(rows->item(1, 9)->text(), QStringLiteral("0.500"));
-
-        frame().cutListPanel()->setUnit(LengthUnit::Millimetres);
-        QCOMPARE(field->text(), QStringLiteral("12.7"));
-        field->selectAll();
-        QTest::keyClicks(field, "mm");
-        QCOMPARE(field->problem(), QStringLiteral("Enter a number."));
-        field->selectAll();
-        QTest::keyClicks(field, "20 mm");
-        QCOMPARE(settings.ringHeightInches(), 20 / 25.4);
-        QCOMPARE(rows->item(1, 9)->text(), QStringLiteral("20.0"));
     }
 
     void exportDrawsTheBowlWithoutAWindow() {

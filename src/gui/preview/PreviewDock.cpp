@@ -2,6 +2,9 @@
 
 #include "PreviewPanel.h"
 
+#include <QEvent>
+#include <QWindow>
+
 namespace corvane {
 
 PreviewDock::PreviewDock(DesignSurface& view, CutListSettings& settings, QWidget* parent)
@@ -9,12 +12,33 @@ PreviewDock::PreviewDock(DesignSurface& view, CutListSettings& settings, QWidget
     setObjectName(QStringLiteral("PreviewDock"));
     connect(this, &QDockWidget::visibilityChanged, this, [this](bool visible) {
         if (visible && panel_ == nullptr) {
-            makePanel();
+            makePanelOnceShown();
         }
     });
 }
 
+void PreviewDock::makePanelOnceShown() {
+    QWindow* frame = window()->windowHandle();
+    if (frame == nullptr || frame->isExposed()) {
+        makePanel();
+        return;
+    }
+    frame->installEventFilter(this);
+}
+
+// Queued, so that the window's first paint comes before the 3D engine.
+bool PreviewDock::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
+        watched->removeEventFilter(this);
+        QMetaObject::invokeMethod(this, &PreviewDock::makePanel, Qt::QueuedConnection);
+    }
+    return QDockWidget::eventFilter(watched, event);
+}
+
 void PreviewDock::makePanel() {
+    if (panel_ != nullptr) {
+        return;
+    }
     panel_ = new PreviewPanel(view_, settings_, this);
     setWidget(panel_);
 }

@@ -9,7 +9,9 @@ class DesignSurface;
 class PreviewPanel;
 
 // The "3D Preview" dock. It costs nothing until it is first shown: only
-// then are its panel and the 3D engine made.
+// then are its panel and the 3D engine made. A dock that comes back shown
+// with the main window waits until the window is on the screen, so that
+// starting the program never waits for the 3D engine.
 class PreviewDock : public QDockWidget {
     Q_OBJECT
 
@@ -19,7 +21,11 @@ public:
     // Null until the dock has been shown once.
     PreviewPanel* panel() const { return panel_; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void makePanelOnceShown();
     void makePanel();
 
     DesignSurface& view_;

@@ -183,7 +183,7 @@ private slots:
         QVERIFY(frame().close());
         fixture_.restart(QSize(1400, 900));
         QVERIFY(dock().isVisible());
-        QVERIFY(dock().panel() != nullptr);
+        QTRY_VERIFY(dock().panel() != nullptr);  // made once the window is on the screen
         QVERIFY(frame().runCommand(cmd::ViewPreview3D));
         QVERIFY(frame().close());
         fixture_.restart(QSize(1400, 900));

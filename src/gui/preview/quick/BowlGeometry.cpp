@@ -1,5 +1,7 @@
 #include "BowlGeometry.h"
 
+#include <QVector3D>
+
 namespace corvane {
 
 namespace {
@@ -9,7 +11,11 @@ constexpr int kStride = 10 * kFloatBytes;
 
 }  // namespace
 
-BowlGeometry::BowlGeometry(QQuick3DObject* parent) : QQuick3DGeometry(parent) {}
+// Laid out from the start: Qt Quick 3D divides by the stride of whatever it
+// draws, even before there is a bowl.
+BowlGeometry::BowlGeometry(QQuick3DObject* parent) : QQuick3DGeometry(parent) {
+    setMesh({}, {}, {}, {});
+}
 
 void BowlGeometry::setMesh(const QByteArray& vertices, const QByteArray& indices,
                            const QVector3D& boundsMin, const QVector3D& boundsMax) {

@@ -11,6 +11,8 @@ packages=(
   clang libclang-rt-dev
   locales
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
+  # SVG icons, keyboard lock states (XKB), and the tests on an X server
+  libqt6svg6 libx11-dev xvfb xauth
 )
 
 missing=()

@@ -22,7 +22,7 @@ struct TemplateText {
 
 const TemplateText kTexts[] = {
     {{42, 14, 114, 8}, "Corvane07, Version 1.0", false},
-    {{42, 26, 114, 8}, "Plans segmented turned bowls", false},
+    {{42, 26, 114, 8}, "Plans segmented bowls", false},
     {{7, 39, 560, 8},
      "Using the Parameters menu item, choose Show Parameter Box and enter the desired numbers for "
      "OD, ID, Number of Rows, and Number of Segments. OD and ID will basically result in a "
@@ -94,7 +94,7 @@ const QRect kDialogBox(0, 0, 574, 261);
 const QRect kIconBox(14, 14, 20, 20);
 const QRect kOkBox(244, 240, 50, 14);
 // The smallest gap the template leaves between two texts.
-constexpr int kTextGapUnits = 1;
+constexpr int kSmallestGapUnits = 1;
 constexpr double kPointStep = 0.5;
 
 struct Paragraph {
@@ -140,8 +140,14 @@ private:
     double narrowing_;
 };
 
-// Moves a box below the text above it when that text has grown into it;
-// `shift` collects how far everything further down has to move.
+// The gap the template leaves between a box and the one below it; boxes
+// that overlap in the template get the smallest gap.
+int templateGap(const QRect& above, const QRect& below) {
+    return std::max(kSmallestGapUnits, below.top() - (above.top() + above.height()));
+}
+
+// Moves a box below the text above it when that text has grown into its
+// gap; `shift` collects how far everything further down has to move.
 void keepBelow(QRect& rect, int textBottom, int gap, int& shift) {
     const int push = textBottom + gap - rect.top();
     if (push > 0) {
@@ -183,22 +189,23 @@ int HelpPageLayout::textHeight(const QFont& font, int width, const QString& text
 
 HelpPageLayout HelpPageLayout::at(const QFont& font, int maxWidth) {
     const PageUnits units(font, maxWidth);
-    const int gap = units.y(kTextGapUnits);
     HelpPageLayout page;
     page.font_ = font;
     page.iconRect_ = units.toPixels(kIconBox);
     int shift = 0;
     int textBottom = std::numeric_limits<int>::min() / 2;
+    QRect above;
     for (const Paragraph& paragraph : paragraphs()) {
         QRect rect = units.toPixels(paragraph.box).translated(0, shift);
-        keepBelow(rect, textBottom, gap, shift);
+        keepBelow(rect, textBottom, units.y(templateGap(above, paragraph.box)), shift);
         const int needed = textHeight(font, rect.width(), paragraph.text);
         rect.setHeight(std::max(rect.height(), needed));
         textBottom = rect.top() + needed;
         page.texts_ << Text{rect, paragraph.text};
+        above = paragraph.box;
     }
     page.okRect_ = units.toPixels(kOkBox).translated(0, shift);
-    keepBelow(page.okRect_, textBottom, gap, shift);
+    keepBelow(page.okRect_, textBottom, units.y(templateGap(above, kOkBox)), shift);
     page.dialogSize_ = units.toPixels(kDialogBox).size() + QSize(0, shift);
     return page;
 }

@@ -33,8 +33,8 @@ struct KeyboardLocks::Xkb {
             return nullptr;
         }
         // Qt listens to the keyboard state but not to the indicators.
-        constexpr unsigned long kEvents = XkbIndicatorStateNotifyMask | XkbNewKeyboardNotifyMask;
-        XkbSelectEvents(display, XkbUseCoreKbd, kEvents, kEvents);
+        XkbSelectEvents(display, XkbUseCoreKbd, XkbIndicatorStateNotifyMask,
+                        XkbIndicatorStateNotifyMask);
         XFlush(display);
         auto xkb = std::make_unique<Xkb>();
         xkb->display = display;
@@ -55,8 +55,7 @@ struct KeyboardLocks::Xkb {
         if ((event->response_type & 0x7f) != eventBase) {
             return false;
         }
-        const int xkbType = event->pad0;  // XKB events carry their kind in this byte
-        return xkbType == XkbIndicatorStateNotify || xkbType == XkbNewKeyboardNotify;
+        return event->pad0 == XkbIndicatorStateNotify;  // XKB events carry their kind here
     }
 };
 

@@ -33,7 +33,7 @@ public:
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
 
 signals:
-    // An indicator went on or off, or the keyboard was replaced.
+    // An indicator went on or off.
     void changed();
 
 private:

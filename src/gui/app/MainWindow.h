@@ -22,6 +22,8 @@ class PreviewDock;
 class UnsavedChangesGuard;
 class CustomizeDialog;
 class ToolbarCustomization;
+class LockIndicators;
+class AppSettings;
 
 // The main window: menu bar, the "Standard" toolbar, the status bar and the
 // design view. Commands go to the view first, then here, then to the
@@ -39,6 +41,7 @@ public:
     const CommandRouter& router() const { return router_; }
     QToolBar* standardToolBar() const { return standardToolBar_; }
     QLabel* messagePane() const { return messagePane_; }
+    LockIndicators* lockIndicators() const { return lockIndicators_; }
     CutListPanel* cutListPanel() const { return cutListPanel_; }
     PreviewDock* previewDock() const { return previewDock_; }
     UnsavedChangesGuard* unsavedChangesGuard() const { return unsavedChangesGuard_; }
@@ -59,6 +62,8 @@ public:
     // The toolbars' context menu, with "Customize..." below the toolbar list.
     QMenu* createPopupMenu() override;
 
+    // Size, place, toolbars and status bar as the last run left them; on the
+    // first start three quarters of the screen, centred.
     void restorePlacement();
     void savePlacement() const;
 
@@ -81,6 +86,7 @@ private:
     void buildCutListPanel();
     void buildPreviewDock();
     void addDockToggle(int commandId, QDockWidget* dock);
+    void restoreWindowRect(const AppSettings& settings);
 
     BowlModel& model_;
     DesignView* view_ = nullptr;
@@ -88,6 +94,7 @@ private:
     CommandRouter router_;
     QToolBar* standardToolBar_ = nullptr;
     QLabel* messagePane_ = nullptr;
+    LockIndicators* lockIndicators_ = nullptr;
     CutListPanel* cutListPanel_ = nullptr;
     PreviewDock* previewDock_ = nullptr;
     UnsavedChangesGuard* unsavedChangesGuard_ = nullptr;

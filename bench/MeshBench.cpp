@@ -1,14 +1,31 @@
-// Times rebuilding the 3D preview's mesh after a click, for the default
-// design and for the largest tables. Reference: copying the finished mesh
-// once more, which the preview does when it hands it to the 3D engine.
+// Times bringing the 3D preview's mesh up to date after a click, as the
+// preview does it (the kept mesh recoloured), for the default design and
+// for the largest tables. References: building the whole mesh again, and
+// copying the finished mesh once more, which the preview does when it hands
+// it to the 3D engine.
 #include "BenchDesigns.h"
 #include "BowlMesh.h"
+#include "BowlMeshCache.h"
 
 #include <benchmark/benchmark.h>
 
 #include <cstring>
 
 namespace {
+
+void BM_UpdateAfterClick(benchmark::State& state) {
+    corvane::BowlModel model =
+        corvane::bench::FilledDesign(int(state.range(0)), int(state.range(1)));
+    const int last = model.LastLiveIndex();
+    corvane::BowlMeshCache cache;
+    cache.update(model, {});
+    int k = 1;
+    for (auto _ : state) {
+        model.FillSegment(k);
+        k = k % last + 1;
+        benchmark::DoNotOptimize(cache.update(model, {}).vertices.data());
+    }
+}
 
 void BM_RebuildAfterClick(benchmark::State& state) {
     corvane::BowlModel model =
@@ -41,6 +58,7 @@ void BM_CopyMeshReference(benchmark::State& state) {
 
 // Default design; the largest tables: even, one row, one segment per row.
 #define CORVANE_MESH_DESIGNS ->Args({8, 24})->Args({23, 89})->Args({1, 2047})->Args({2047, 1})
+BENCHMARK(BM_UpdateAfterClick) CORVANE_MESH_DESIGNS->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RebuildAfterClick) CORVANE_MESH_DESIGNS->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CopyMeshReference) CORVANE_MESH_DESIGNS->Unit(benchmark::kMillisecond);
 

@@ -311,4 +311,17 @@ BowlMesh BuildBowlMesh(const BowlModel& model, const BowlShape& requested) {
     return mesh;
 }
 
+void RecolorBowlMesh(BowlMesh& mesh, const BowlModel& model) {
+    for (const MeshPart& part : mesh.parts) {
+        const Rgba color = shownColor(model.SegmentTable[std::size_t(part.segment)].SegmentColor);
+        const std::size_t end = std::size_t(part.firstVertex) + part.vertexCount;
+        for (std::size_t v = part.firstVertex; v < end; ++v) {
+            float* f = &mesh.vertices[v * BowlMesh::kFloatsPerVertex + BowlMesh::kColorOffset];
+            f[0] = color.r;
+            f[1] = color.g;
+            f[2] = color.b;
+        }
+    }
+}
+
 }  // namespace corvane

@@ -71,4 +71,8 @@ int SlicesPerCircle(int rows);
 // numbers are left out.
 BowlMesh BuildBowlMesh(const BowlModel& model, const BowlShape& shape);
 
+// Gives every part of a mesh built from this model the colour its segment
+// has now; the cheap update after a fill, an undo or a clear.
+void RecolorBowlMesh(BowlMesh& mesh, const BowlModel& model);
+
 }  // namespace corvane

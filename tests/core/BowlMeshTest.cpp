@@ -1,10 +1,12 @@
 #include "BowlMesh.h"
+#include "BowlMeshCache.h"
 
 #include "DesignOf.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <limits>
 
 using namespace corvane;
@@ -284,4 +286,43 @@ TEST(BowlMeshTest, RingHeightAndWallThicknessLimits) {
         EXPECT_EQ(!CheckWallThickness(c.inches), c.accepted) << c.inches;
     }
     EXPECT_EQ(*CheckRingHeight(0), "Ring height must be above 0 and at most 6 in (152.4 mm).");
+}
+
+// The preview keeps its mesh and only repaints colours after a fill; after
+// every kind of change it must show exactly what a fresh build shows.
+TEST(BowlMeshTest, KeptMeshMatchesAFreshBuildAfterEveryChange) {
+    BowlModel model = DesignOf(3.5, 8.1, 8, 24);
+    BowlShape shape;
+    BowlMeshCache cache;
+    const std::vector<std::pair<const char*, std::function<void()>>> changes = {
+        {"first build", [] {}},
+        {"fill", [&] { model.FillSegment(5); }},
+        {"fill the disc", [&] { model.FillSegment(0); }},
+        {"refill",
+         [&] {
+             model.FillColor = 0xFF123456u;
+             model.FillSegment(5);
+         }},
+        {"undo", [&] { model.UndoLastFill(); }},
+        {"clear", [&] { model.ClearAllSegmentColors(); }},
+        {"fewer segments",
+         [&] {
+             model.FillSegment(7);
+             model.Segments = 12;
+             model.ComputeGeometry(96);
+         }},
+        {"taller rings", [&] { shape.ringHeight = 1.5; }},
+        {"more rows",
+         [&] {
+             model.Rows = 20;
+             model.ComputeGeometry(96);
+         }},
+    };
+    for (const auto& [name, change] : changes) {
+        change();
+        const BowlMesh& kept = cache.update(model, shape);
+        const BowlMesh fresh = BuildBowlMesh(model, shape);
+        EXPECT_EQ(kept.vertices, fresh.vertices) << name;
+        EXPECT_EQ(kept.indices, fresh.indices) << name;
+    }
 }

@@ -1,6 +1,5 @@
 #include "PreviewPanel.h"
 
-#include "BowlMesh.h"
 #include "BowlRendererLoader.h"
 #include "CutListSettings.h"
 #include "DesignSurface.h"
@@ -109,7 +108,7 @@ void PreviewPanel::refresh() {
         return;
     }
     stale_ = false;
-    BowlRendererLoader::showMesh(*renderer_, BuildBowlMesh(view_.model(), settings_.shape()));
+    BowlRendererLoader::showMesh(*renderer_, mesh_.update(view_.model(), settings_.shape()));
 }
 
 void PreviewPanel::showEvent(QShowEvent* event) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BowlMeshCache.h"
 #include "BowlRenderer.h"
 
 #include <QWidget>
@@ -46,6 +47,7 @@ private:
     DesignSurface& view_;
     CutListSettings& settings_;
     std::unique_ptr<BowlRenderer> renderer_;
+    BowlMeshCache mesh_;
     QWidget* scene_ = nullptr;
     LengthField* ringHeight_ = nullptr;
     LengthField* wallThickness_ = nullptr;

@@ -46,6 +46,10 @@ bool CoverageRaster::clampRange(double first, double last, int& from, int& to) c
     return IndexRange(first, last, width_, from, to);
 }
 
+void CoverageRaster::touch(int y, int from, int to) {
+    touched_ |= QRect(QPoint(from, y), QPoint(to, y));
+}
+
 void CoverageRaster::take(uchar* line, int x, double coverage) {
     const auto value = static_cast<uchar>(std::lround(Clamp01(coverage) * 255.0));
     line[x] = std::max(line[x], value);
@@ -89,6 +93,7 @@ void CoverageRaster::fillBand(QPointF centre, double inner, double outer) {
             if (!clampRange(std::min(a, b), std::max(a, b), from, to)) {
                 return;
             }
+            touch(y, from, to);
             int fullFrom = to + 1;
             int fullTo = to;
             if (fullHigh >= fullLow) {
@@ -170,6 +175,7 @@ void CoverageRaster::fillLine(QPointF a, QPointF b, double width) {
         if (!clampRange(low - kHalfPixel, high - kHalfPixel, from, to)) {
             continue;
         }
+        touch(y, from, to);
         uchar* line = image_.scanLine(y);
         for (int x = from; x <= to; ++x) {
             const double rx = x + kHalfPixel - a.x();

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QPointF>
+#include <QRect>
 
 namespace corvane {
 
@@ -24,14 +25,19 @@ public:
     // A line of the given width from a to b, with flat ends.
     void fillLine(QPointF a, QPointF b, double width);
 
+    // The pixels any shape reached so far; beyond them the image is as it was.
+    QRect touched() const { return touched_; }
+
 private:
     void take(uchar* line, int x, double coverage);
+    void touch(int y, int from, int to);
     // Clamps a pixel range [first, last] to the image; false when empty.
     bool clampRange(double first, double last, int& from, int& to) const;
 
     QImage& image_;
     int width_;
     int height_;
+    QRect touched_;
 };
 
 }  // namespace corvane

@@ -331,12 +331,12 @@ void DesignPicture::paintOutlines(const BowlModel& model) {
         }
         raster.fillBand(centre_, inner, std::min(outer, visibleRadius_));
     }
-    paintJoints(model);
+    outlined_ = raster.touched() | paintJoints(model);
 }
 
 // A joint at the left edge of every record, from its inner to its outer
 // radius, with flat ends that stop inside the ring circles.
-void DesignPicture::paintJoints(const BowlModel& model) {
+QRect DesignPicture::paintJoints(const BowlModel& model) {
     CoverageRaster raster(black_);
     const int last = model.LastLiveIndex();
     for (int k = 1; k <= last; ++k) {
@@ -356,6 +356,7 @@ void DesignPicture::paintJoints(const BowlModel& model) {
         raster.fillLine(devicePoint(segment.LeftAngle, inner),
                         devicePoint(segment.LeftAngle, outer), 2.0 * halfOutline_);
     }
+    return raster.touched();
 }
 
 void DesignPicture::paintSectorOutline(const std::optional<SectorOutline>& outline,
@@ -364,6 +365,7 @@ void DesignPicture::paintSectorOutline(const std::optional<SectorOutline>& outli
     if (!outline) {
         return;
     }
+    outlined_ = red_.rect();
     QPainter painter(&red_);
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.scale(painted_.ratio, painted_.ratio);
@@ -372,14 +374,40 @@ void DesignPicture::paintSectorOutline(const std::optional<SectorOutline>& outli
     DrawSectorOutline(painter, *outline, QPointF(model.CenterX, model.CenterY), visible);
 }
 
+// Outside the outlined area the fills show as they are; inside, eight
+// pixels without any outline at a time are copied as they are too.
 void DesignPicture::compose(const QRect& area) {
     const QRect rect = area & shown_.rect();
     for (int y = rect.top(); y <= rect.bottom(); ++y) {
         const auto* fill = reinterpret_cast<const QRgb*>(fills_.constScanLine(y));
+        auto* out = reinterpret_cast<QRgb*>(shown_.scanLine(y));
+        int from = rect.right() + 1;
+        int to = rect.right();
+        if (y >= outlined_.top() && y <= outlined_.bottom()) {
+            from = std::max(rect.left(), outlined_.left());
+            to = std::min(rect.right(), outlined_.right());
+        }
+        if (from > to) {
+            from = to = rect.right() + 1;
+        }
+        std::memcpy(out + rect.left(), fill + rect.left(),
+                    sizeof(QRgb) * static_cast<size_t>(std::max(from - rect.left(), 0)));
+        std::memcpy(out + to + 1, fill + to + 1,
+                    sizeof(QRgb) * static_cast<size_t>(std::max(rect.right() - to, 0)));
         const uchar* black = black_.constScanLine(y);
         const uchar* red = red_.constScanLine(y);
-        auto* out = reinterpret_cast<QRgb*>(shown_.scanLine(y));
-        for (int x = rect.left(); x <= rect.right(); ++x) {
+        for (int x = from; x <= to && x <= rect.right(); ++x) {
+            if (x + 8 <= to + 1) {
+                std::uint64_t b8 = 0;
+                std::uint64_t r8 = 0;
+                std::memcpy(&b8, black + x, 8);
+                std::memcpy(&r8, red + x, 8);
+                if ((b8 | r8) == 0) {
+                    std::memcpy(out + x, fill + x, 8 * sizeof(QRgb));
+                    x += 7;
+                    continue;
+                }
+            }
             out[x] = (black[x] | red[x]) == 0 ? fill[x] : ComposePixel(fill[x], black[x], red[x]);
         }
     }

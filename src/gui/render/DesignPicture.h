@@ -80,7 +80,7 @@ private:
     void buildShapes(const BowlModel& model);
     void paintFills(const QRect& area);
     void paintOutlines(const BowlModel& model);
-    void paintJoints(const BowlModel& model);
+    QRect paintJoints(const BowlModel& model);
     void paintSectorOutline(const std::optional<SectorOutline>& outline, const BowlModel& model);
     void compose(const QRect& area);
 
@@ -95,6 +95,7 @@ private:
     QPointF centre_;              // device pixels
     double visibleRadius_ = 0.0;  // nothing beyond it from the centre shows
     double halfOutline_ = 1.5;    // half the black pen, device pixels
+    QRect outlined_;              // where the black or red layer may cover anything
     std::vector<RowOutline> rows_;
     std::vector<Shape> shapes_;  // by record index; 0 is the disc
     TallyLayout tallies_;

@@ -161,6 +161,86 @@ private slots:
         QCOMPARE(kept.image(), fresh.image());
     }
 
+    // With an inside diameter of 0 the first row's segments are whole
+    // wedges down to the centre, not slivers between arc and chord.
+    void zeroInsideDiameterFillsWholeWedges() {
+        BowlModel model = defaultModel();
+        model.ID = 0.0;
+        model.ComputeGeometry(96);
+        model.SegmentTable[1].SegmentColor = 0xFF8B4513u;
+        const QImage image = DesignRenderer::render(model, QSize(600, 500));
+        const double mid = 7.5 * M_PI / 180.0;
+        for (double r : {20.0, 28.0, 40.0}) {
+            const QPoint inside(300 + int(std::cos(mid) * r), 250 + int(std::sin(mid) * r));
+            QCOMPARE(ShownColor(image, inside), 0xFF8B4513u);
+        }
+    }
+
+    // Radii and angles from a hostile file: the picture is drawn, cut to the
+    // window, without an int overflow anywhere (the sanitizers would stop
+    // the test on one).
+    void hostileGeometryStaysInsideTheWindow() {
+        BowlModel model = defaultModel();
+        model.Rows = 1;
+        model.Segments = 4;
+        model.ComputeGeometry(96);
+        model.SegmentTable[1].OuterRadius = 1e10;
+        model.SegmentTable[1].SegmentColor = 0xFF68315Bu;
+        model.SegmentTable[2].InnerRadius = std::nan("");
+        model.SegmentTable[3].LeftAngle = 1e300;
+        model.SegmentTable[3].RightAngle = -1e300;
+        model.SegmentTable[4].OuterRadius = -1e10;
+        model.SegmentTable[0].OuterRadius = 1e10;
+        model.SymmetrySectors = 2;
+        const QImage image = DesignRenderer::render(model, QSize(400, 300));
+        QCOMPARE(image.size(), QSize(400, 300));
+        model.SymmetrySectors = 0;
+        model.SegmentTable[0].OuterRadius = 2.0;
+        const QImage plain = DesignRenderer::render(model, QSize(400, 300));
+        // Record 1 spans 0 to 90 degrees out to beyond the window's corner.
+        QCOMPARE(ShownColor(plain, {390, 290}), 0xFF68315Bu);
+    }
+
+    // Negative Rows and Segments together leave the design without rings:
+    // no circles, no joints, no tally rows.
+    void negativeRowsAndSegmentsDrawNoRings() {
+        BowlModel model = defaultModel();
+        model.FillSegment(5);
+        model.Rows = -3;
+        model.Segments = -4;
+        model.RecountRowTallies();
+        const QImage image = DesignRenderer::render(model, QSize(1000, 700));
+        QVERIFY(!HasDarkPixel(image, QRect(0, 0, 1000, 700)));
+        QCOMPARE(model.RowTallies.size(), size_t(1));
+    }
+
+    // At a device pixel ratio of 2 the picture has twice the pixels and the
+    // ring circles are drawn at that resolution: a dark core twice as wide,
+    // and no wider grey fringe than at 1.
+    void ringCirclesAreSharpAtEveryPixelRatio() {
+        BowlModel model = defaultModel();
+        const auto profile = [&](double ratio) {
+            DesignPicture picture;
+            picture.paintAll(model, QSize(800, 600), ratio);
+            const QImage& image = picture.image();
+            const int y = int(290.5 * ratio);  // clear of the joint at 0 degrees
+            int dark = 0;
+            int grey = 0;
+            for (int x = int((400 + 160) * ratio); x < int((400 + 176) * ratio); ++x) {
+                const int level = qGray(image.pixel(x, y));
+                dark += level < 40 ? 1 : 0;
+                grey += level >= 40 && level < 215 ? 1 : 0;
+            }
+            return std::pair{dark, grey};
+        };
+        const auto [dark1, grey1] = profile(1.0);
+        const auto [dark2, grey2] = profile(2.0);
+        QVERIFY2(dark1 >= 2 && dark1 <= 4, qPrintable(QString::number(dark1)));
+        QVERIFY2(dark2 >= 2 * dark1 - 1 && dark2 <= 2 * dark1 + 1,
+                 qPrintable(QString::number(dark2)));
+        QVERIFY2(grey2 <= 2 && grey1 <= 2, qPrintable(QString("%1 %2").arg(grey1).arg(grey2)));
+    }
+
     void sectorOutlineIsRedOverTheRings() {
         BowlModel model = defaultModel();
         model.SymmetrySectors = 4;

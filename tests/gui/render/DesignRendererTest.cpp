@@ -68,6 +68,24 @@ private slots:
                  kBlankColor);
     }
 
+    // The joints end flat inside the ring circles: no nub pokes into the
+    // disc or past the outer circle, at any angle.
+    void jointsEndFlatInsideTheRingCircles() {
+        BowlModel model = defaultModel();
+        model.SegmentTable[0].SegmentColor = 0xFFEFDDD4u;
+        const QImage image = DesignRenderer::render(model, QSize(1000, 700));
+        for (double degrees : {15.0, 30.0, 45.0, 60.0, 120.0, 165.0, 225.0}) {
+            const double a = degrees * M_PI / 180.0;
+            const QPoint inDisc(500 + int(std::lround(std::cos(a) * 164.0)),
+                                350 + int(std::lround(std::sin(a) * 164.0)));
+            QCOMPARE(ShownColor(image, inDisc), 0xFFEFDDD4u);
+            const QPoint outside(500 + int(std::lround(std::cos(a) * 393.0)),
+                                 350 + int(std::lround(std::sin(a) * 393.0)));
+            QVERIFY2(ShownColor(image, outside) == kBlankColor,
+                     qPrintable(QString::number(degrees)));
+        }
+    }
+
     void tallyColumnListsEveryRowAsBlank() {
         BowlModel model = defaultModel();
         const QImage image = DesignRenderer::render(model, QSize(1000, 700));

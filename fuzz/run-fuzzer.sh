@@ -32,4 +32,5 @@ run() {
 run design_csv_reader_fuzzer 16384
 # Large enough for every record of the largest design; Qt's and the font
 # library's caches live as long as the process, so leaks are not checked here.
-run design_render_fuzzer 262144 -detect_leaks=0 -rss_limit_mb=4096
+ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" \
+  run design_render_fuzzer 262144 -detect_leaks=0 -rss_limit_mb=4096

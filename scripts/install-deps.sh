@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Corvane needs to build, run and test, but only
-# those that are missing, so a second run costs nothing.
+# those that are missing, so a second run costs nothing. LibreOffice Calc is
+# there for the test that edits a saved design in a real spreadsheet.
 set -euo pipefail
 
 packages=(
@@ -11,6 +12,9 @@ packages=(
   clang libclang-rt-dev
   locales
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
+  libreoffice-calc-nogui python3-uno
+  # SVG icons, keyboard lock states (XKB), and the tests on an X server
+  libqt6svg6 libx11-dev xvfb xauth
 )
 
 missing=()

@@ -14,7 +14,9 @@ if cups_pdf_dir="$(scripts/start-cups.sh)"; then
 else
   echo "test.sh: could not set up the CUPS PDF queue" >&2
 fi
-export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=0}"
+# Leaks are errors; only those inside D-Bus and fontconfig are suppressed.
+export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1}"
+export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$PWD/tests/lsan-suppressions.txt:print_suppressions=0}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
 # The design file reader is fuzzed for a fixed, short time on every run.
 fuzz/run-fuzzer.sh "${CORVANE_FUZZ_SECONDS:-30}"

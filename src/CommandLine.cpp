@@ -10,14 +10,13 @@
 #include "DesignView.h"
 #include "ImageFile.h"
 #include "MainWindow.h"
+#include "NativeFileName.h"
+#include "PdfDocument.h"
 #include "PrintedPage.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QFile>
-#include <QFileInfo>
 #include <QPainter>
-#include <QPrinter>
 #include <QRegularExpression>
 #include <QSize>
 #include <QStringList>
@@ -85,8 +84,9 @@ std::optional<QSize> parseSize(const QString& text) {
     return size;
 }
 
+// File names in messages come out as the bytes they were given as.
 void printError(const QString& text) {
-    std::fprintf(stderr, "corvane: %s\n", text.toLocal8Bit().constData());
+    std::fprintf(stderr, "corvane: %s\n", EncodeFileName(text).constData());
 }
 
 // The client size asked for with --size; nothing (with a message) when unusable.
@@ -144,26 +144,25 @@ std::optional<double> parseScale(QString text) {
     return scale;
 }
 
+// One Letter page at 600 dpi; a PDF page has no unprintable edge, so the
+// whole sheet is the printable area.
 bool printToPdf(const QString& path, const QImage& picture, double scale, QString* error) {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    PreparePrinter(printer);
-    // A PDF page has no unprintable edge: the whole sheet is the printable area.
-    printer.setPageLayout(
-        QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    PdfDocument pdf(
+        QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)),
+        kPrinterDotsPerInch, QString::fromLatin1(kPrintJobName));
     QPainter painter;
-    if (!painter.begin(&printer)) {
+    if (!painter.begin(&pdf.device())) {
         *error = QStringLiteral("could not start the PDF file \"%1\".").arg(path);
         return false;
     }
-    DrawPictureOnPage(painter, PrintableArea(printer), picture, scale);
-    if (!painter.end() || printer.printerState() == QPrinter::Error ||
-        QFileInfo(path).size() == 0) {
+    DrawPictureOnPage(painter, PrintableArea(pdf.device()), picture, scale);
+    if (!painter.end()) {
         *error = QStringLiteral("could not finish the PDF file \"%1\".").arg(path);
         return false;
     }
-    return true;
+    const AtomicFileWriter::Result saved = pdf.save(path);
+    *error = saved.message;
+    return saved.ok;
 }
 
 int printPdf(const QCommandLineParser& parser, const Options& options) {
@@ -209,9 +208,9 @@ int exportImage(const QCommandLineParser& parser, const Options& options) {
         return 1;
     }
     const QImage image = DesignRenderer::render(model, *size);
-    QString error;
-    if (!SaveImageAtomically(image, path, format, &error)) {
-        printError(QStringLiteral("could not save \"%1\": %2").arg(path, error));
+    const AtomicFileWriter::Result saved = SaveImage(image, path, format);
+    if (!saved.ok) {
+        printError(saved.message);
         return 1;
     }
     return 0;
@@ -272,7 +271,13 @@ int RunCommandLine(int argc, char** argv) {
         QStringLiteral("design"),
         QStringLiteral("A design CSV file to start with, or to export, print or list."),
         QStringLiteral("[DESIGN.csv]"));
-    parser.process(application);
+    // The arguments as the system gave them: a file name that is not UTF-8
+    // must still name its file (QCoreApplication::arguments() would not keep it).
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments.append(DecodeFileName(QByteArray(argv[i])));
+    }
+    parser.process(arguments);
 
     if (parser.isSet(options.exportImage)) {
         return exportImage(parser, options);

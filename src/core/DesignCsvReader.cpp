@@ -7,6 +7,8 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace corvane {
@@ -14,7 +16,7 @@ namespace corvane {
 namespace {
 
 constexpr std::string_view kSegmentSectionKey = "SegmentProp Start";
-constexpr std::string_view kFillHistoryMark = "FillHistory,";
+constexpr std::string_view kFillHistoryKey = "FillHistory";
 constexpr std::size_t kColumnCount = 11;
 
 // Hands out the file's lines; LF ends a line, and the CR of a CR LF is left
@@ -53,6 +55,69 @@ std::string_view Trim(std::string_view line) {
     return line;
 }
 
+// One comma-separated field as a spreadsheet may write it. A field that
+// begins with a double quote and whose closing quote comes right before a
+// comma or the line's end is quoted: it may hold commas, and a doubled quote
+// inside it stands for one. Every other field is taken as it stands, up to
+// the next comma, exactly as files without quotes were always read.
+struct Field {
+    std::string text;
+    bool quoted = false;
+    bool endedByComma = false;
+};
+
+// The quoted field that begins at line[start] (a '"'): its text and the
+// position just after its closing quote, or nothing when it is not closed
+// right before a comma or the line's end.
+std::optional<std::pair<std::string, std::size_t>> QuotedFieldAt(std::string_view line,
+                                                                 std::size_t start) {
+    std::string text;
+    for (std::size_t i = start + 1; i < line.size(); ++i) {
+        if (line[i] != '"') {
+            text += line[i];
+        } else if (i + 1 < line.size() && line[i + 1] == '"') {
+            text += '"';
+            ++i;
+        } else if (i + 1 == line.size() || line[i + 1] == ',') {
+            return std::pair{std::move(text), i + 1};
+        } else {
+            return std::nullopt;
+        }
+    }
+    return std::nullopt;
+}
+
+// Reads the field at pos and moves pos past the comma that ends it.
+Field NextField(std::string_view line, std::size_t& pos) {
+    Field field;
+    std::size_t end = std::string_view::npos;
+    if (pos < line.size() && line[pos] == '"') {
+        if (auto quoted = QuotedFieldAt(line, pos)) {
+            field.text = std::move(quoted->first);
+            field.quoted = true;
+            end = quoted->second;
+        }
+    }
+    if (!field.quoted) {
+        end = std::min(line.find(',', pos), line.size());
+        field.text = std::string(line.substr(pos, end - pos));
+    }
+    field.endedByComma = end < line.size();
+    pos = field.endedByComma ? end + 1 : line.size();
+    return field;
+}
+
+// A spreadsheet in a German or French locale writes "3,75", quoted because
+// of its comma; unquoted, the comma has always ended the number.
+double DecimalOf(const Field& field) {
+    if (field.quoted) {
+        if (const std::optional<double> value = ParseDecimalCommaNumber(field.text)) {
+            return *value;
+        }
+    }
+    return StrToD(field.text);
+}
+
 struct DesignParameters {
     double id = 0.0;
     double od = 0.0;
@@ -60,53 +125,67 @@ struct DesignParameters {
     int segments = 0;
 };
 
-// Applies one header line; returns true when it is the segment section marker.
-bool ApplyHeaderLine(std::string_view line, DesignParameters& parameters) {
-    const std::size_t comma = line.find(',');
-    if (comma == std::string_view::npos) {
-        return false;
+enum class HeaderLine { Other, Parameter, SectionMarker };
+
+// Applies one header line and tells what it was.
+HeaderLine ApplyHeaderLine(std::string_view line, DesignParameters& parameters) {
+    std::size_t pos = 0;
+    const Field key = NextField(line, pos);
+    if (!key.endedByComma) {
+        return HeaderLine::Other;
     }
-    const std::string_view key = line.substr(0, comma);
-    const std::string_view value = line.substr(comma + 1);
-    if (key == "ID") {
-        parameters.id = StrToD(value);
-    } else if (key == "OD") {
-        parameters.od = StrToD(value);
-    } else if (key == "Rows") {
-        parameters.rows = AtoI(value);
-    } else if (key == "Segments") {
-        parameters.segments = AtoI(value);
+    const Field value = NextField(line, pos);
+    if (key.text == "ID") {
+        parameters.id = DecimalOf(value);
+    } else if (key.text == "OD") {
+        parameters.od = DecimalOf(value);
+    } else if (key.text == "Rows") {
+        parameters.rows = AtoI(value.text);
+    } else if (key.text == "Segments") {
+        parameters.segments = AtoI(value.text);
+    } else {
+        return key.text == kSegmentSectionKey ? HeaderLine::SectionMarker : HeaderLine::Other;
     }
-    return key == kSegmentSectionKey;
+    return HeaderLine::Parameter;
 }
+
+struct HeaderSection {
+    bool foundDesign = false;  // a parameter key or the marker was seen
+    bool hasSegmentRows = false;
+};
 
 // Reads header lines up to the marker and skips the column header after it.
-// Returns false when the file ends without a marker.
-bool ReadHeaderSection(LineCursor& lines, DesignParameters& parameters) {
+HeaderSection ReadHeaderSection(LineCursor& lines, DesignParameters& parameters) {
+    HeaderSection section;
     while (const std::optional<std::string_view> line = lines.Next()) {
         const std::string_view trimmed = Trim(*line);
-        if (!trimmed.empty() && ApplyHeaderLine(trimmed, parameters)) {
+        if (trimmed.empty()) {
+            continue;
+        }
+        const HeaderLine kind = ApplyHeaderLine(trimmed, parameters);
+        section.foundDesign = section.foundDesign || kind != HeaderLine::Other;
+        if (kind == HeaderLine::SectionMarker) {
             lines.Next();
-            return true;
+            section.hasSegmentRows = true;
+            break;
         }
     }
-    return false;
+    return section;
 }
 
-using RowColumns = std::array<std::string_view, kColumnCount>;
+using RowColumns = std::array<Field, kColumnCount>;
 
-// Splits at every comma, dropping empty pieces; gives nothing when fewer than
-// eleven pieces remain. Pieces after the eleventh are never looked at.
+// Splits into fields, dropping empty unquoted ones; gives nothing when fewer
+// than eleven remain. Fields after the eleventh are never looked at.
 std::optional<RowColumns> SplitSegmentRow(std::string_view line) {
     RowColumns columns;
     std::size_t count = 0;
-    while (count < kColumnCount && !line.empty()) {
-        const std::size_t comma = line.find(',');
-        const std::string_view piece = line.substr(0, comma);
-        if (!piece.empty()) {
-            columns[count++] = piece;
+    std::size_t pos = 0;
+    while (count < kColumnCount && pos < line.size()) {
+        Field field = NextField(line, pos);
+        if (field.quoted || !field.text.empty()) {
+            columns[count++] = std::move(field);
         }
-        line.remove_prefix(comma == std::string_view::npos ? line.size() : comma + 1);
     }
     if (count < kColumnCount) {
         return std::nullopt;
@@ -115,7 +194,12 @@ std::optional<RowColumns> SplitSegmentRow(std::string_view line) {
 }
 
 bool EndsSegmentSection(std::string_view trimmed) {
-    return trimmed.empty() || trimmed.starts_with(kFillHistoryMark);
+    if (trimmed.empty()) {
+        return true;
+    }
+    std::size_t pos = 0;
+    const Field first = NextField(trimmed, pos);
+    return first.endedByComma && first.text == kFillHistoryKey;
 }
 
 // Without a ";" the centre stays as it was.
@@ -128,15 +212,15 @@ void StoreSegmentCenter(std::string_view text, IntPoint& center) {
 }
 
 void StoreColumns(const RowColumns& columns, SegmentProp& segment) {
-    segment.InnerRadius = StrToD(columns[0]);
-    segment.OuterRadius = StrToD(columns[1]);
-    segment.LeftAngle = StrToD(columns[2]);
-    segment.RightAngle = StrToD(columns[3]);
-    segment.SectorNumber = AtoI(columns[4]);
-    StoreSegmentCenter(columns[5], segment.SegmentCenter);
-    segment.SegmentColor = StrToUl16(columns[6]);
-    segment.SegmentColorName = std::string(columns[8]);
-    segment.SegmentRow = AtoI(columns[9]);
+    segment.InnerRadius = DecimalOf(columns[0]);
+    segment.OuterRadius = DecimalOf(columns[1]);
+    segment.LeftAngle = DecimalOf(columns[2]);
+    segment.RightAngle = DecimalOf(columns[3]);
+    segment.SectorNumber = AtoI(columns[4].text);
+    StoreSegmentCenter(columns[5].text, segment.SegmentCenter);
+    segment.SegmentColor = StrToUl16(columns[6].text);
+    segment.SegmentColorName = columns[8].text;
+    segment.SegmentRow = AtoI(columns[9].text);
 }
 
 struct FillTriple {
@@ -169,9 +253,9 @@ StagedRows ReadSegmentRows(LineCursor& lines, const BowlModel& model, std::int64
         SegmentProp segment = model.SegmentTable[static_cast<std::size_t>(k)];
         StoreColumns(*columns, segment);
         staged.records.push_back(std::move(segment));
-        const int fillOrder = AtoI((*columns)[10]);
+        const int fillOrder = AtoI((*columns)[10].text);
         if (fillOrder > 0) {
-            staged.fills.push_back({StrToUl16((*columns)[7]), fillOrder, k});
+            staged.fills.push_back({StrToUl16((*columns)[7].text), fillOrder, k});
         }
     }
     return staged;
@@ -204,7 +288,13 @@ void ApplyDesign(const DesignParameters& parameters, StagedRows&& staged, BowlMo
 ReadResult ReadDesignCsv(std::string_view bytes, BowlModel& model) {
     LineCursor lines(bytes);
     DesignParameters parameters{model.ID, model.OD, model.Rows, model.Segments};
-    const bool hasSegmentSection = ReadHeaderSection(lines, parameters);
+    const HeaderSection header = ReadHeaderSection(lines, parameters);
+    // A file with none of the design's keys is no design (a picture, a cut
+    // list): opening it would only empty the history and then pass for a
+    // successful open, so that the next save overwrote it.
+    if (!header.foundDesign) {
+        return {false, "no design found in this file."};
+    }
     // Everything after this point stays inside the table: a design that would
     // not fit, or whose pixel sizes would overflow, is refused as a whole.
     if (LimitError error =
@@ -212,7 +302,7 @@ ReadResult ReadDesignCsv(std::string_view bytes, BowlModel& model) {
         return {false, std::move(*error)};
     }
     StagedRows staged;
-    if (hasSegmentSection) {
+    if (header.hasSegmentRows) {
         const std::int64_t recordCount = std::int64_t{parameters.rows} * parameters.segments + 1;
         staged = ReadSegmentRows(lines, model, recordCount);
     }

@@ -13,9 +13,10 @@ struct ReadResult {
 };
 
 // Reads a design file's bytes into model (parameters, the records the file
-// reaches, FillHistory) and recounts the tallies. A design that would not fit
-// the table or whose diameters are unusable is refused, and then model is
-// left exactly as it was.
+// reaches, FillHistory) and recounts the tallies. Fields may be quoted as a
+// spreadsheet quotes them. A file without any of the design's keys, a design
+// that would not fit the table or whose diameters are unusable is refused,
+// and then model is left exactly as it was.
 ReadResult ReadDesignCsv(std::string_view bytes, BowlModel& model);
 
 }  // namespace corvane

@@ -157,6 +157,45 @@ std::optional<int> ParseLeadingInt(std::string_view text) {
                                                      std::numeric_limits<int>::max()));
 }
 
+std::optional<double> ParseDecimalCommaNumber(std::string_view text) {
+    text = SkipCSpace(text);
+    while (!text.empty() && IsCSpace(text.back())) {
+        text.remove_suffix(1);
+    }
+    std::string number(text);
+    std::size_t i = (!number.empty() && (number[0] == '+' || number[0] == '-')) ? 1 : 0;
+    const std::size_t mantissaStart = i;
+    while (i < number.size() && IsDecimalDigit(number[i])) {
+        ++i;
+    }
+    if (i == number.size() || number[i] != ',') {
+        return std::nullopt;
+    }
+    number[i++] = '.';
+    while (i < number.size() && IsDecimalDigit(number[i])) {
+        ++i;
+    }
+    if (i - mantissaStart < 2) {  // the comma alone is no number
+        return std::nullopt;
+    }
+    if (i < number.size() && (number[i] == 'e' || number[i] == 'E')) {
+        std::size_t digits = ++i;
+        if (digits < number.size() && (number[digits] == '+' || number[digits] == '-')) {
+            i = ++digits;
+        }
+        while (i < number.size() && IsDecimalDigit(number[i])) {
+            ++i;
+        }
+        if (i == digits) {
+            return std::nullopt;
+        }
+    }
+    if (i != number.size()) {
+        return std::nullopt;
+    }
+    return ParseLeadingDouble(number);
+}
+
 double StrToD(std::string_view text) {
     return ParseLeadingDouble(text).value_or(0.0);
 }

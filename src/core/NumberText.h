@@ -18,6 +18,11 @@ std::optional<double> ParseLeadingDouble(std::string_view text);
 // atoi-like, saturating at the int range. Nothing when no digits begin the text.
 std::optional<int> ParseLeadingInt(std::string_view text);
 
+// A number written with a decimal comma, as a spreadsheet in a German or
+// French locale writes it ("3,75", "-1,5e1"): the whole text (white space
+// aside) must be such a number with exactly one comma. Nothing otherwise.
+std::optional<double> ParseDecimalCommaNumber(std::string_view text);
+
 double StrToD(std::string_view text);   // 0 when there is no number
 int AtoI(std::string_view text);        // 0 when there are no digits
 Argb StrToUl16(std::string_view text);  // strtoul base 16, FFFFFFFF when too large

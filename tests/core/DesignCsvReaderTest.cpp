@@ -142,6 +142,15 @@ TEST(DesignCsvReaderTest, HeaderKeysMatchExactly) {
         {"missing", JoinLines({"Corvane CSV File,ID", "Segments,3"}), 1.0, 3.0, 3, 3},
         {"not numbers", JoinLines({"ID,abc", "Rows, 2x"}), 0.0, 3.0, 2, 4},
         {"trimmed", JoinLines({"\xA0\t ID,2.5 \x85", "Rows\n", ",Rows,1"}), 2.5, 3.0, 3, 4},
+        // As spreadsheets write them: quoted keys and values, decimal commas.
+        {"quoted keys", JoinLines({"\"ID\",2.5,,,", "\"Rows\",\"2\"", "\"OD\",\"7.5\""}), 2.5, 7.5,
+         2, 4},
+        {"decimal comma", JoinLines({"ID,\"3,75\"", "\"OD\",\"-1,5e1\",,"}), 3.75, -15.0, 3, 4},
+        {"unquoted comma stays a separator", JoinLines({"ID,3,75", "OD,\"4.5,5\""}), 3.0, 4.5, 3,
+         4},
+        {"quotes inside keep their meaning",
+         JoinLines({"\"ID \",9", "\"Rows,2", "Rows,\"2\"x", "Segments,\"\"", "OD,\"9"}), 1.0, 0.0,
+         0, 0},
     };
     for (const HeaderCase& c : cases) {
         BowlModel model = MakeModel(3, 4);
@@ -153,6 +162,53 @@ TEST(DesignCsvReaderTest, HeaderKeysMatchExactly) {
         EXPECT_EQ(model.OD, c.od) << c.name;
         EXPECT_EQ(model.Rows, c.rows) << c.name;
         EXPECT_EQ(model.Segments, c.segments) << c.name;
+    }
+}
+
+TEST(DesignCsvReaderTest, QuotedFieldsReadAsTheSpreadsheetMeantThem) {
+    const BowlModel before = PreviousDesign();
+    const BowlModel model = ReadInto(
+        before,
+        OneRowOfTwo({
+            "\"0\",\"48,5\",0,\"360\",0,\"0;0\",\"FF8B4513\",\"FFFFFFFF\",\"Walnut\",0,\"1\"",
+            "48,72,0,180,1,0;60,FFEFDDD4,FFFFFFFF,\"Bird\"\"s eye, curly\",1,2",
+            "48,72,180,360,2,\"\"\"0;-60\",FFC19A6B,FFFFFFFF,Te\"a\"k,1,3",
+        }));
+    EXPECT_EQ(Record(model, 0).OuterRadius, 48.5);
+    EXPECT_EQ(Record(model, 0).RightAngle, 360.0);
+    EXPECT_EQ(Record(model, 0).SegmentColor, kWalnut);
+    EXPECT_EQ(Record(model, 0).SegmentColorName, "Walnut");
+    EXPECT_EQ(Record(model, 1).SegmentColorName, "Bird\"s eye, curly");
+    EXPECT_EQ(Record(model, 1).SegmentRow, 1);
+    // A quote that does not open a field is part of the text, as it always was.
+    EXPECT_EQ(Record(model, 2).SegmentColorName, "Te\"a\"k");
+    EXPECT_EQ(Record(model, 2).SegmentCenter, (IntPoint{0, -60}));
+    EXPECT_EQ(model.FillHistory,
+              (std::vector<FillHistoryEntry>{{0, kBlank}, {1, kBlank}, {2, kBlank}}));
+}
+
+TEST(DesignCsvReaderTest, AFileWithoutADesignIsRefusedAndChangesNothing) {
+    const std::string cases[] = {
+        "",
+        "\r\n\r\n",
+        "Corvane CSV File,Created: 2026-12-08\r\n",
+        JoinLines(
+            {"Corvane Cut List,Units: in,Kerf: 0.125", "Row,Inner Diameter (in)", "Disc,,3.500,1"}),
+        std::string("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16),
+        JoinLines({"id,3", "SegmentProp Start", "rows,2"}),
+    };
+    for (const std::string& file : cases) {
+        const BowlModel before = PreviousDesign();
+        BowlModel model = before;
+        const ReadResult result = ReadDesignCsv(file, model);
+        EXPECT_FALSE(result.ok) << file;
+        EXPECT_EQ(result.error, "no design found in this file.") << file;
+        ExpectSameDesign(model, before);
+    }
+    // One key or the marker alone is a design, if a small one.
+    for (const char* file : {"Segments,3\r\n", "SegmentProp Start,\r\n", "\"OD\",5"}) {
+        BowlModel model = PreviousDesign();
+        EXPECT_TRUE(ReadDesignCsv(file, model).ok) << file;
     }
 }
 

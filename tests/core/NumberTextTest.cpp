@@ -67,6 +67,25 @@ TEST(NumberTextTest, ParseLeadingDoubleReadsTheLongestNumberThatBeginsTheText) {
 }
 
 // The C library in the "C" locale is the reference, down to the last bit.
+// Only a whole number with one decimal comma is one; anything else is left
+// to the ordinary reading.
+TEST(NumberTextTest, ParseDecimalCommaNumberTakesOnlyAWholeNumberWithOneComma) {
+    const DoubleCase cases[] = {
+        {"3,75", 3.75},      {" -1,5e1 ", -15.0},       {"+,5", 0.5},
+        {"2,", 2.0},         {"0,125E-1", 0.0125},      {"3.75", std::nullopt},
+        {"3", std::nullopt}, {"1,234.5", std::nullopt}, {"1,2,3", std::nullopt},
+        {",", std::nullopt}, {"3,75 in", std::nullopt}, {"3,7e", std::nullopt},
+        {"", std::nullopt},  {"-,e1", std::nullopt},
+    };
+    for (const DoubleCase& c : cases) {
+        const std::optional<double> got = ParseDecimalCommaNumber(c.text);
+        ASSERT_EQ(got.has_value(), c.expected.has_value()) << '"' << c.text << '"';
+        if (got) {
+            EXPECT_EQ(*got, *c.expected) << '"' << c.text << '"';
+        }
+    }
+}
+
 TEST(NumberTextTest, ParseLeadingDoubleAgreesWithStrtodInTheCLocale) {
     ASSERT_STREQ(std::setlocale(LC_NUMERIC, nullptr), "C");
     const char* inputs[] = {

@@ -25,6 +25,8 @@ public:
 }  // namespace
 
 Application::Application(BowlModel& model) : model_(model) {
+    // Desktops match the window to the installed desktop entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("corvane"));
     addCommands();
 }
 

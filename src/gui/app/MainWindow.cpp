@@ -9,11 +9,13 @@
 #include "CutListCommands.h"
 #include "CutListPanel.h"
 #include "DesignView.h"
+#include "LockIndicators.h"
 #include "MenuLayout.h"
 #include "StatusPane.h"
 #include "ToolbarCustomization.h"
 #include "UnsavedChangesGuard.h"
 #include "ViewCommands.h"
+#include "WindowPlacement.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -37,6 +39,12 @@ namespace {
 
 MainWindow* currentFrame = nullptr;
 
+// The window's own rectangle (frame excluded) and state, kept with the toolbars.
+const char* const kRectKey = "MainWindowRect";
+const char* const kMaximizedKey = "MainWindowMaximized";
+const char* const kStateKey = "MainWindowState";
+const char* const kStatusBarKey = "StatusBarVisible";
+
 struct Accelerator {
     QKeySequence keys;
     int commandId;
@@ -56,15 +64,6 @@ const std::vector<Accelerator>& accelerators() {
         {QKeySequence(Qt::SHIFT | Qt::Key_F6), cmd::PrevPane},
     };
     return table;
-}
-
-QLabel* makeIndicator(const QString& text) {
-    auto* label = new QLabel(text);
-    label->setAlignment(Qt::AlignCenter);
-    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) + 8);
-    label->setEnabled(false);  // lock states are not readable here; shown as the idle indicators
-    return label;
 }
 
 }  // namespace
@@ -122,8 +121,9 @@ QAction* MainWindow::createCommandAction(int commandId, QObject* parent) {
     return action;
 }
 
+// A look without a menu item still has its radio mark in the group.
 bool MainWindow::isCheckable(int commandId) const {
-    return router_.isChecked(commandId) || commandId == cmd::StatusBar ||
+    return router_.isCheckable(commandId) ||
            (commandId >= cmd::LookFirst && commandId <= cmd::LookLast);
 }
 
@@ -170,6 +170,10 @@ void MainWindow::buildMenuBar() {
                 open.pop_back();
                 break;
             case MenuEntryKind::Separator:
+                // Qt drops a separator that opens a menu unless told to keep it.
+                if (open.back()->actions().isEmpty()) {
+                    open.back()->setSeparatorsCollapsible(false);
+                }
                 open.back()->addSeparator();
                 break;
             case MenuEntryKind::ToolbarList:
@@ -243,9 +247,7 @@ void MainWindow::buildStatusBar() {
     messagePane_ = new QLabel(QString::fromLatin1(kReadyText));
     messagePane_->setObjectName(QStringLiteral("messagePane"));
     statusBar()->addWidget(messagePane_, 1);
-    statusBar()->addPermanentWidget(makeIndicator(QStringLiteral("CAP")));
-    statusBar()->addPermanentWidget(makeIndicator(QStringLiteral("NUM")));
-    statusBar()->addPermanentWidget(makeIndicator(QStringLiteral("SCRL")));
+    lockIndicators_ = new LockIndicators(*statusBar());
     StatusPane::attach(messagePane_);
 }
 
@@ -292,6 +294,7 @@ QMenu* MainWindow::createPopupMenu() {
     if (menu == nullptr) {
         menu = new QMenu(this);
     }
+    menu->setStyleSheet(menuBar()->styleSheet());  // the look's menu colours
     menu->addSeparator();
     QAction* customize = menu->addAction(CommandCatalog::textOf(cmd::Customize));
     connect(customize, &QAction::triggered, this, [this] { runCommand(cmd::Customize); });
@@ -303,14 +306,35 @@ QMenu* MainWindow::createPopupMenu() {
 void MainWindow::restorePlacement() {
     AppSettings settings;
     toolbars_->restore(settings);
-    restoreGeometry(settings.value("MainWindowGeometry").toByteArray());
-    restoreState(settings.value("MainWindowState").toByteArray());
+    restoreWindowRect(settings);
+    restoreState(settings.value(kStateKey).toByteArray());
+    statusBar()->setVisible(settings.value(kStatusBarKey, true).toBool());
+}
+
+// A saved rectangle counts only while a screen shows it; otherwise, and on
+// the first start, the window takes the platform's usual first place.
+void MainWindow::restoreWindowRect(const AppSettings& settings) {
+    const QVariant saved = settings.value(kRectKey);
+    const std::optional<QRect> savedRect = saved.canConvert<QRect>() && saved.toRect().isValid()
+                                               ? std::optional(saved.toRect())
+                                               : std::nullopt;
+    const QList<ScreenArea> screens = WindowPlacement::currentScreens();
+    const QRect rect = WindowPlacement::choose(savedRect, screens);
+    if (rect.isValid()) {
+        setGeometry(rect);
+    }
+    const bool onScreen = savedRect && WindowPlacement::fitSaved(*savedRect, screens);
+    if (onScreen && settings.value(kMaximizedKey, false).toBool()) {
+        setWindowState(windowState() | Qt::WindowMaximized);
+    }
 }
 
 void MainWindow::savePlacement() const {
     AppSettings settings;
-    settings.setValue("MainWindowGeometry", saveGeometry());
-    settings.setValue("MainWindowState", saveState());
+    settings.setValue(kRectKey, normalGeometry());
+    settings.setValue(kMaximizedKey, isMaximized());
+    settings.setValue(kStateKey, saveState());
+    settings.setValue(kStatusBarKey, statusBar()->isVisible());
     toolbars_->save(settings);
 }
 
@@ -318,6 +342,7 @@ void MainWindow::savePlacement() const {
 // queue gets round to it.
 void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
+    updateCommandStates();  // the View menu's marks follow what is now shown
     if (!event->spontaneous() && view_ != nullptr) {
         view_->repaintNow();
     }

@@ -20,6 +20,8 @@ class CutListPanel;
 class UnsavedChangesGuard;
 class CustomizeDialog;
 class ToolbarCustomization;
+class LockIndicators;
+class AppSettings;
 
 // The main window: menu bar, the "Standard" toolbar, the status bar and the
 // design view. Commands go to the view first, then here, then to the
@@ -37,6 +39,7 @@ public:
     const CommandRouter& router() const { return router_; }
     QToolBar* standardToolBar() const { return standardToolBar_; }
     QLabel* messagePane() const { return messagePane_; }
+    LockIndicators* lockIndicators() const { return lockIndicators_; }
     CutListPanel* cutListPanel() const { return cutListPanel_; }
     UnsavedChangesGuard* unsavedChangesGuard() const { return unsavedChangesGuard_; }
 
@@ -56,6 +59,8 @@ public:
     // The toolbars' context menu, with "Customize..." below the toolbar list.
     QMenu* createPopupMenu() override;
 
+    // Size, place, toolbars and status bar as the last run left them; on the
+    // first start three quarters of the screen, centred.
     void restorePlacement();
     void savePlacement() const;
 
@@ -76,6 +81,7 @@ private:
     QAction* makeCommandAction(int id, const QString& text, QObject* parent);
     void fillToolbarList(QMenu* menu);
     void buildCutListPanel();
+    void restoreWindowRect(const AppSettings& settings);
 
     BowlModel& model_;
     DesignView* view_ = nullptr;
@@ -83,6 +89,7 @@ private:
     CommandRouter router_;
     QToolBar* standardToolBar_ = nullptr;
     QLabel* messagePane_ = nullptr;
+    LockIndicators* lockIndicators_ = nullptr;
     CutListPanel* cutListPanel_ = nullptr;
     UnsavedChangesGuard* unsavedChangesGuard_ = nullptr;
     QMap<int, QAction*> menuActions_;

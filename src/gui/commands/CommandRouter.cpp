@@ -38,4 +38,9 @@ bool CommandRouter::isChecked(int id) const {
     return query != nullptr && (*query)();
 }
 
+bool CommandRouter::isCheckable(int id) const {
+    const CommandTarget* target = handlerOf(id);
+    return target != nullptr && target->checkedQuery(id) != nullptr;
+}
+
 }  // namespace corvane

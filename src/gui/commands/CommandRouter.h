@@ -16,6 +16,8 @@ public:
     bool dispatch(int id) const;
     bool isEnabled(int id) const;
     bool isChecked(int id) const;
+    // Whether the command that handles the id has a check mark to show at all.
+    bool isCheckable(int id) const;
 
 private:
     const CommandTarget* handlerOf(int id) const;

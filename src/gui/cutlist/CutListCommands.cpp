@@ -1,10 +1,12 @@
 #include "CutListCommands.h"
 
+#include "AtomicFileWriter.h"
 #include "CommandIds.h"
 #include "CutListPanel.h"
 #include "DesignFile.h"
 #include "DesignSurface.h"
 #include "DialogService.h"
+#include "PdfDocument.h"
 
 #include <QPrinter>
 #include <QTextDocument>
@@ -63,6 +65,15 @@ void CutListCommands::printCutList() {
     }
     QTextDocument document;
     document.setHtml(html());
+    if (PdfDocument::isPdfFileOutput(printer)) {
+        PdfDocument pdf(printer);
+        document.print(&pdf.device());
+        const AtomicFileWriter::Result saved = pdf.save(printer.outputFileName());
+        if (!saved.ok) {
+            dialogs.showMessage(view_.window(), saved.message);
+        }
+        return;
+    }
     document.print(&printer);
     if (printer.printerState() == QPrinter::Error) {
         dialogs.showMessage(view_.window(), QStringLiteral("Failed to end document"));
@@ -75,7 +86,9 @@ bool CutListCommands::saveCutListCsv() {
         return false;
     }
     DialogService& dialogs = DialogService::instance();
-    const DesignFile::Result result = DesignFile::writeAtomically(path, panel_.csvText());
+    const std::string text = panel_.csvText();
+    const AtomicFileWriter::Result result =
+        AtomicFileWriter::write(path, QByteArray(text.data(), qsizetype(text.size())));
     if (!result.ok) {
         dialogs.showMessage(view_.window(), result.message);
         return false;

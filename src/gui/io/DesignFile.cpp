@@ -5,18 +5,17 @@
 #include "DesignCsvWriter.h"
 #include "DialogService.h"
 #include "FileNameRules.h"
+#include "RegularFileReader.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace corvane {
 
 namespace {
 
 // File errors are shown with at most 255 characters of their text.
-QString errorText(const QString& prefix, const QString& detail) {
-    return prefix + detail.left(255);
+QString loadErrorText(const QString& detail) {
+    return QStringLiteral("Error loading file: ") + detail.left(255);
 }
 
 QString fullPath(const QString& path) {
@@ -26,33 +25,34 @@ QString fullPath(const QString& path) {
 }  // namespace
 
 DesignFile::Result DesignFile::open(const QString& path, BowlModel& model) {
-    QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
-        return {false, QStringLiteral("Failed to open file for loading.")};
-    }
-    if (file.size() > kMaxFileBytes) {
-        return {false, errorText(QStringLiteral("Error loading file: "),
-                                 QStringLiteral("%1 is larger than %2 MB and cannot be a design.")
-                                     .arg(fullPath(path))
-                                     .arg(kMaxFileBytes / (1024 * 1024)))};
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        return {false, errorText(QStringLiteral("Error loading file: "),
-                                 QStringLiteral("An unknown error occurred while accessing %1.")
-                                     .arg(fullPath(path)))};
+    const RegularFileReader::Result file = RegularFileReader::read(path, kMaxFileBytes);
+    switch (file.status) {
+        case RegularFileReader::Status::Read:
+            break;
+        case RegularFileReader::Status::CannotOpen:
+            return {false, QStringLiteral("Failed to open file for loading.")};
+        case RegularFileReader::Status::TooLarge:
+            return {false,
+                    loadErrorText(QStringLiteral("%1 is larger than %2 MB and cannot be a design.")
+                                      .arg(fullPath(path))
+                                      .arg(kMaxFileBytes / (1024 * 1024)))};
+        case RegularFileReader::Status::ReadError:
+            return {false,
+                    loadErrorText(
+                        QStringLiteral("%1 while accessing %2.").arg(file.reason, fullPath(path)))};
     }
     const ReadResult read =
-        ReadDesignCsv(std::string_view(bytes.constData(), size_t(bytes.size())), model);
+        ReadDesignCsv(std::string_view(file.bytes.constData(), size_t(file.bytes.size())), model);
     if (!read.ok) {
-        return {false, errorText(QStringLiteral("Error loading file: "),
-                                 QString::fromStdString(read.error))};
+        return {false, loadErrorText(QString::fromStdString(read.error))};
     }
     return {true, QStringLiteral("Corvane loaded successfully.")};
 }
 
 DesignFile::Result DesignFile::save(const QString& path, const BowlModel& model) {
-    Result result = writeAtomically(path, WriteDesignCsv(model, LocalDateText()));
+    const std::string bytes = WriteDesignCsv(model, LocalDateText());
+    Result result =
+        AtomicFileWriter::write(path, QByteArray(bytes.data(), qsizetype(bytes.size())));
     if (result.ok) {
         result.message = QStringLiteral("Corvane saved successfully.");
     }
@@ -64,22 +64,6 @@ QString DesignFile::chooseCsvSavePath(QWidget* parent) {
         parent, {QStringLiteral("CSV Files (*.csv)|*.csv|All Files (*.*)|*.*||"),
                  QStringLiteral("csv"), true});
     return chosen.isEmpty() ? chosen : PathWithRequiredSuffix(chosen, QStringLiteral("csv"));
-}
-
-DesignFile::Result DesignFile::writeAtomically(const QString& path, const std::string& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return {false, QStringLiteral("Failed to open file for saving.")};
-    }
-    const bool written = file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size());
-    if (!written || !file.commit()) {
-        file.cancelWriting();
-        // A failed write or close is reported as a full disk, the usual cause.
-        return {false,
-                errorText(QStringLiteral("Error saving file: "),
-                          QStringLiteral("Disk full while accessing %1.").arg(fullPath(path)))};
-    }
-    return {true, QString()};
 }
 
 }  // namespace corvane

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "AtomicFileWriter.h"
+
 #include <QString>
 
 class QWidget;
-
-#include <string>
 
 namespace corvane {
 
@@ -14,10 +14,7 @@ class BowlModel;
 // the ones the program shows to the user.
 class DesignFile {
 public:
-    struct Result {
-        bool ok = false;
-        QString message;
-    };
+    using Result = AtomicFileWriter::Result;
 
     // Reads the file into model; on any failure model is left as it was.
     static Result open(const QString& path, BowlModel& model);
@@ -25,10 +22,6 @@ public:
     // Writes the model to path; an existing file is replaced only when the
     // whole new file was written.
     static Result save(const QString& path, const BowlModel& model);
-
-    // Writes bytes to path through a temporary file; on failure the result
-    // carries the message to show and an existing file is left as it was.
-    static Result writeAtomically(const QString& path, const std::string& bytes);
 
     // Asks where to save a CSV file; the chosen path with ".csv" made sure
     // of, or empty when cancelled.

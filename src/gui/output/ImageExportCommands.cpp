@@ -9,8 +9,6 @@
 #include "ImageFile.h"
 #include "SymmetrySuspension.h"
 
-#include <QDir>
-
 namespace corvane {
 
 struct ImageExportFormat {
@@ -49,22 +47,13 @@ void ImageExportCommands::exportImage(const ImageExportFormat& format) {
     }
     const QString path = PathWithRequiredSuffix(chosen, QString::fromLatin1(format.suffix));
     const QImage picture = DesignRenderer::render(view_.model(), view_.size());
-    QString error;
-    if (!SaveImageAtomically(picture, path, format.writerFormat, &error)) {
+    const AtomicFileWriter::Result saved = SaveImage(picture, path, format.writerFormat);
+    // A failed save must not pass for a successful one: the user would go on
+    // believing the picture is on disk.
+    if (!saved.ok) {
         suspension.restore();
-        reportFailure(path, error);
+        DialogService::instance().showMessage(view_.window(), saved.message);
     }
-}
-
-// A failed save must not pass for a successful one: the user would go on
-// believing the picture is on disk.
-void ImageExportCommands::reportFailure(const QString& path, const QString& error) {
-    QString text =
-        QStringLiteral("The file \"%1\" could not be saved.").arg(QDir::toNativeSeparators(path));
-    if (!error.isEmpty()) {
-        text += QLatin1Char('\n') + error;
-    }
-    DialogService::instance().showMessage(view_.window(), text);
 }
 
 }  // namespace corvane

@@ -18,8 +18,6 @@ public:
     void exportImage(const ImageExportFormat& format);
 
 private:
-    void reportFailure(const QString& path, const QString& error);
-
     DesignSurface& view_;
 };
 

@@ -1,9 +1,9 @@
 #include "ImageFile.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageWriter>
-#include <QSaveFile>
 
 namespace corvane {
 
@@ -21,30 +21,15 @@ QByteArray ImageFormatForPath(const QString& path) {
     return {};
 }
 
-bool SaveImageAtomically(const QImage& image, const QString& path, const QByteArray& format,
-                         QString* error) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error != nullptr) {
-            *error = file.errorString();
-        }
-        return false;
-    }
-    QImageWriter writer(&file, format);
+AtomicFileWriter::Result SaveImage(const QImage& image, const QString& path,
+                                   const QByteArray& format) {
+    QBuffer encoded;
+    encoded.open(QIODevice::WriteOnly);
+    QImageWriter writer(&encoded, format);
     if (!writer.write(image.convertToFormat(QImage::Format_RGB32))) {
-        if (error != nullptr) {
-            *error = writer.errorString();
-        }
-        file.cancelWriting();
-        return false;
+        return {false, AtomicFileWriter::saveErrorText(path, writer.errorString())};
     }
-    if (!file.commit()) {
-        if (error != nullptr) {
-            *error = file.errorString();
-        }
-        return false;
-    }
-    return true;
+    return AtomicFileWriter::write(path, encoded.data());
 }
 
 }  // namespace corvane

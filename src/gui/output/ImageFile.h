@@ -1,5 +1,7 @@
 #pragma once
 
+#include "AtomicFileWriter.h"
+
 #include <QString>
 
 class QImage;
@@ -9,9 +11,9 @@ namespace corvane {
 // Image format for a file name's extension ("png", "jpg", "bmp"), or empty.
 QByteArray ImageFormatForPath(const QString& path);
 
-// Encodes the picture and replaces the file only when the whole encoding
-// succeeded, so a failed save leaves an existing file as it was.
-bool SaveImageAtomically(const QImage& image, const QString& path, const QByteArray& format,
-                         QString* error);
+// Encodes the picture in memory and saves it through the one write path, so
+// a failed save leaves an existing file as it was and says why.
+AtomicFileWriter::Result SaveImage(const QImage& image, const QString& path,
+                                   const QByteArray& format);
 
 }  // namespace corvane

@@ -5,6 +5,7 @@
 #include "DesignRenderer.h"
 #include "DesignSurface.h"
 #include "DialogService.h"
+#include "PdfDocument.h"
 #include "PrintedPage.h"
 #include "SymmetrySuspension.h"
 
@@ -53,6 +54,10 @@ void PrintCommands::print() {
         fail("Failed to get printer DC");
         return;
     }
+    if (PdfDocument::isPdfFileOutput(printer)) {
+        printToPdfFile(printer);
+        return;
+    }
     QPainter painter;
     if (!painter.begin(&printer)) {
         fail("Failed to start document");
@@ -71,10 +76,7 @@ void PrintCommands::printPage(QPrinter& printer, QPainter& painter) {
         painter.end();
         return;
     }
-    view_.repaintNow();
-    const QImage picture = DesignRenderer::render(view_.model(), view_.size());
-    DrawPictureOnPage(painter, PrintableArea(printer), picture, view_.model().PrintScale);
-    view_.repaintNow();
+    drawPage(painter, PrintableArea(printer));
     if (printer.printerState() == QPrinter::Error) {
         fail("Failed to end page");
         printer.abort();
@@ -84,6 +86,31 @@ void PrintCommands::printPage(QPrinter& printer, QPainter& painter) {
     if (!painter.end() || printer.printerState() == QPrinter::Error) {
         fail("Failed to end document");
     }
+}
+
+void PrintCommands::printToPdfFile(const QPrinter& printer) {
+    PdfDocument pdf(printer);
+    QPainter painter;
+    if (!painter.begin(&pdf.device())) {
+        fail("Failed to start document");
+        return;
+    }
+    drawPage(painter, PrintableArea(pdf.device()));
+    if (!painter.end()) {
+        fail("Failed to end document");
+        return;
+    }
+    const AtomicFileWriter::Result saved = pdf.save(printer.outputFileName());
+    if (!saved.ok) {
+        DialogService::instance().showMessage(view_.window(), saved.message);
+    }
+}
+
+void PrintCommands::drawPage(QPainter& painter, QSize printableArea) {
+    view_.repaintNow();
+    const QImage picture = DesignRenderer::render(view_.model(), view_.size());
+    DrawPictureOnPage(painter, printableArea, picture, view_.model().PrintScale);
+    view_.repaintNow();
 }
 
 void PrintCommands::fail(const char* message) {

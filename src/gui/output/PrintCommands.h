@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QSize>
 
 class QPainter;
 class QPrinter;
@@ -24,6 +25,10 @@ public:
 private:
     // From the started job to the end of the document.
     void printPage(QPrinter& printer, QPainter& painter);
+    // "Print to file": the page goes into a PDF saved like any other file.
+    void printToPdfFile(const QPrinter& printer);
+    // The view's picture, repainted without the outline, onto the page.
+    void drawPage(QPainter& painter, QSize printableArea);
     void fail(const char* message);
 
     DesignSurface& view_;

@@ -11,8 +11,8 @@ void PreparePrinter(QPrinter& printer) {
     printer.setDocName(QString::fromLatin1(kPrintJobName));
 }
 
-QSize PrintableArea(const QPrinter& printer) {
-    return printer.pageLayout().paintRectPixels(printer.resolution()).size();
+QSize PrintableArea(const QPagedPaintDevice& page) {
+    return page.pageLayout().paintRectPixels(page.logicalDpiX()).size();
 }
 
 // Scaled without smoothing: the page gets the screen's pixels enlarged, the

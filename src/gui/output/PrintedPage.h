@@ -5,6 +5,7 @@
 #include <QSize>
 
 class QImage;
+class QPagedPaintDevice;
 class QPainter;
 class QPrinter;
 
@@ -19,7 +20,7 @@ void PreparePrinter(QPrinter& printer);
 
 // The printable area in printer pixels: what the page can show, and what
 // the picture is centred on.
-QSize PrintableArea(const QPrinter& printer);
+QSize PrintableArea(const QPagedPaintDevice& page);
 
 // Draws the view's picture stretched and centred on the page that painter
 // is printing; returns where it went.

@@ -4,10 +4,12 @@
 
 namespace corvane {
 
-// The program's icon: a small segmented bowl seen from above.
+// The program's icon: the desktop theme's "corvane" where one is installed,
+// else the segmented bowl drawn in the program's own SVG.
 QIcon AppIcon();
 
-// Images of the toolbar buttons, drawn at 16 x 15 pixels.
+// Images of the toolbar buttons: the desktop theme's where it has one, else
+// the program's own SVG, so that they stay sharp at every scale.
 QIcon ToolbarIcon(int commandId);
 
 // Whether a command has an image of its own (others show their text).

@@ -36,7 +36,7 @@ struct LookColors {
     const char* statusTop;
     const char* statusBottom;
     const char* statusText;
-    const char* popup;  // tooltips
+    const char* popup;  // pop-up menus and tooltips
 };
 
 // clang-format off
@@ -175,8 +175,16 @@ QPalette paletteOf(const LookColors& look) {
     return palette;
 }
 
-// Menu items are left to the widget style, which draws the looks' radio
-// marks; the palette gives them the look's highlight.
+// Halfway between two colours: text drawn in it reads as greyed on the other.
+QString greyed(const char* text, const char* background) {
+    const QColor a(QLatin1String{text});
+    const QColor b(QLatin1String{background});
+    return QColor((a.red() + b.red()) / 2, (a.green() + b.green()) / 2, (a.blue() + b.blue()) / 2)
+        .name();
+}
+
+// The bar's items and the pop-up menus share the look's highlight, so a
+// look reads as one whole. Check and radio marks are left to the widget style.
 QString menuSheet(const LookColors& look) {
     const QString selected = gradient(look.selectTop, look.selectBottom);
     return QStringLiteral(
@@ -184,10 +192,18 @@ QString menuSheet(const LookColors& look) {
                "QMenuBar::item { background: transparent; color: %2; padding: 3px 8px; "
                "border: 1px solid transparent; }"
                "QMenuBar::item:selected, QMenuBar::item:pressed { background: %4; "
-               "border: 1px solid; border-color: %5; color: %6; }")
+               "border: 1px solid; border-color: %5; color: %6; }"
+               "QMenu { background: %7; color: #000000; border: 1px solid %3; padding: 2px; }"
+               "QMenu::item { background: transparent; padding: 3px 24px 3px 24px; "
+               "border: 1px solid transparent; }"
+               "QMenu::item:selected { background: %4; border: 1px solid; border-color: %5; "
+               "color: %6; }"
+               "QMenu::item:disabled { color: %8; }"
+               "QMenu::separator { height: 1px; background: %3; margin: 3px 4px 3px 24px; }")
         .arg(gradient(look.menuTop, look.menuBottom), QLatin1String(look.menuText),
              QLatin1String(look.toolBorder), selected, QLatin1String(look.selectBorder),
-             QLatin1String(look.selectText));
+             QLatin1String(look.selectText), QLatin1String(look.popup),
+             greyed("#000000", look.popup));
 }
 
 QString barSheet(const LookColors& look) {
@@ -200,11 +216,12 @@ QString barSheet(const LookColors& look) {
                "QToolBar QToolButton:pressed, QToolBar QToolButton:checked { background: %5; "
                "border: 1px solid; border-color: %4; }"
                "QStatusBar { background: %6; color: %7; border-top: 1px solid %2; }"
-               "QStatusBar QLabel { color: %7; }")
+               "QStatusBar QLabel { color: %7; }"
+               "QStatusBar QLabel:disabled { color: %8; }")
         .arg(gradient(look.toolTop, look.toolBottom), QLatin1String(look.toolBorder),
              gradient(look.hoverTop, look.hoverBottom), QLatin1String(look.hoverBorder),
              QLatin1String(look.hoverBottom), gradient(look.statusTop, look.statusBottom),
-             QLatin1String(look.statusText));
+             QLatin1String(look.statusText), greyed(look.statusText, look.statusBottom));
 }
 
 // Every look draws with the same widget style, so that only the colours

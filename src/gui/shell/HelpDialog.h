@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QDialog>
-#include <QFont>
+#include <QSize>
 
 namespace corvane {
 
@@ -13,8 +13,9 @@ class HelpDialog : public QDialog {
 public:
     explicit HelpDialog(QWidget* owner);
 
-    // 12 point Times New Roman, or a metric-compatible serif where that is missing.
-    static QFont dialogFont();
+    // Room for the dialog on the owner's screen: the free area less the
+    // window frame the owner has.
+    static QSize roomOnScreenOf(const QWidget* owner);
 
 private:
     void addIcon(const QRect& box);

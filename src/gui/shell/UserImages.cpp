@@ -1,6 +1,7 @@
 #include "UserImages.h"
 
-#include <QFile>
+#include "RegularFileReader.h"
+
 #include <QPixmap>
 
 namespace corvane {
@@ -13,17 +14,13 @@ constexpr QRgb kTransparentGrey = 0xFFC0C0C0;
 }  // namespace
 
 bool UserImages::load(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxFileSize) {
+    // Anything but a regular file (a pipe would block the start) counts as
+    // unreadable and is ignored like one.
+    const RegularFileReader::Result file = RegularFileReader::read(path, kMaxFileSize);
+    if (file.status != RegularFileReader::Status::Read) {
         return false;
     }
-    // Read one byte more than allowed so that a file that grew after the
-    // size check is still refused.
-    const QByteArray bytes = file.read(kMaxFileSize + 1);
-    if (bytes.size() > kMaxFileSize) {
-        return false;
-    }
-    QImage image = QImage::fromData(bytes, "BMP");
+    QImage image = QImage::fromData(file.bytes, "BMP");
     if (image.isNull() || image.width() < kImageWidth || image.height() < kImageHeight) {
         return false;
     }

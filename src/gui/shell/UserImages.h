@@ -15,7 +15,8 @@ public:
     static constexpr int kImageHeight = 15;
 
     // Replaces the images with those of the file. A missing, oversized or
-    // unreadable file leaves everything as it was and answers false.
+    // unreadable file, or one that is not a regular file, leaves everything
+    // as it was and answers false.
     bool load(const QString& path);
 
     bool isLoaded() const { return count_ > 0; }

@@ -56,7 +56,8 @@ private slots:
         QCOMPARE(run({"--export-image", dir_.filePath("x.gif")}, &output), 2);
         QVERIFY(output.contains("image format"));
         QVERIFY(run({"--export-image", "/nonexistent-dir/x.png"}, &output) == 1);
-        QVERIFY(output.contains("could not save"));
+        QVERIFY(output.contains("Failed to open file for saving."));
+        QVERIFY(output.contains("/nonexistent-dir/x.png"));
     }
 
     void helpAndVersion() {

@@ -2,13 +2,21 @@
 #include "Application.h"
 #include "BowlModel.h"
 #include "CommandIds.h"
+#include "CutListPanel.h"
 #include "DesignView.h"
+#include "LockIndicators.h"
 #include "MainWindow.h"
 #include "ScriptedDialogs.h"
 #include "TestEnvironment.h"
+#include "WindowPlacement.h"
 
+#include <QDir>
+#include <QGuiApplication>
+#include <QIcon>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QtTest>
@@ -127,6 +135,17 @@ private slots:
             }
         }
         QCOMPARE(indicators, (QStringList{"CAP", "NUM", "SCRL"}));
+        // This platform cannot tell the lock states, so none of them is lit.
+        for (QLabel* pane :
+             {frame->lockIndicators()->capsLock(), frame->lockIndicators()->numLock(),
+              frame->lockIndicators()->scrollLock()}) {
+            QVERIFY(!pane->isEnabled());
+        }
+
+        // The Parameters menu opens with a separator, which Qt would drop.
+        QMenu* parameters = frame->menuBar()->actions()[1]->menu();
+        QVERIFY(parameters->actions().first()->isSeparator());
+        QVERIFY(parameters->actionGeometry(parameters->actions().first()).height() > 0);
     }
 
     void viewIsPaintedWhenTheFrameIsShown() {
@@ -156,17 +175,136 @@ private slots:
     }
 
     void placementIsKeptBetweenRuns() {
+        const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+        const QRect left(free.topLeft() + QPoint(40, 50), free.size() * 3 / 5);
         {
             Application app(BowlModel::instance());
             QVERIFY(app.InitInstance());
-            app.mainWindow()->setGeometry(QRect(40, 50, 910, 640));
+            // On the first start the window takes three quarters of the free area, centred.
+            QCOMPARE(app.mainWindow()->geometry(),
+                     QRect(free.x() + free.width() / 8, free.y() + free.height() / 8,
+                           free.width() * 3 / 4, free.height() * 3 / 4));
+            app.mainWindow()->setGeometry(left);
             app.mainWindow()->close();
         }
-        AppSettings settings;
-        QVERIFY(settings.contains("MainWindowGeometry"));
         Application again(BowlModel::instance());
         QVERIFY(again.InitInstance());
-        QCOMPARE(again.mainWindow()->size(), QSize(910, 640));
+        QCOMPARE(again.mainWindow()->geometry(), left);
+    }
+
+    // Two screens side by side, the right one with a panel at its top.
+    void savedPlacementIsFittedToTheScreens_data() {
+        QTest::addColumn<QRect>("saved");
+        QTest::addColumn<QRect>("placed");
+        QTest::newRow("inside the left screen")
+            << QRect(100, 100, 800, 600) << QRect(100, 100, 800, 600);
+        QTest::newRow("mostly on the right screen, under its panel")
+            << QRect(1800, 10, 900, 700) << QRect(1920, 32, 900, 700);
+        QTest::newRow("past the bottom") << QRect(300, 900, 800, 600) << QRect(300, 440, 800, 600);
+        QTest::newRow("larger than the free area")
+            << QRect(2000, 0, 3000, 2000) << QRect(1920, 32, 2560, 1408);
+        QTest::newRow("on a screen that has gone")
+            << QRect(4600, 200, 800, 600) << QRect(240, 130, 1440, 780);
+        QTest::newRow("above every screen")
+            << QRect(0, -900, 800, 600) << QRect(240, 130, 1440, 780);
+        QTest::newRow("empty") << QRect() << QRect(240, 130, 1440, 780);
+    }
+
+    void savedPlacementIsFittedToTheScreens() {
+        QFETCH(QRect, saved);
+        QFETCH(QRect, placed);
+        const QList<ScreenArea> screens = {
+            {QRect(0, 0, 1920, 1080), QRect(0, 0, 1920, 1040)},
+            {QRect(1920, 0, 2560, 1440), QRect(1920, 32, 2560, 1408)},
+        };
+        QCOMPARE(WindowPlacement::choose(saved, screens), placed);
+    }
+
+    // The status bar's visibility comes back with the toolbars, and the View
+    // menu marks it and the cut list panel while they show.
+    void viewMenuMarksComeBackAfterRestart() {
+        {
+            Application app(BowlModel::instance());
+            QVERIFY(app.InitInstance());
+            MainWindow* frame = app.mainWindow();
+            QAction* statusBarItem = frame->menuAction(cmd::StatusBar);
+            QAction* cutListItem = frame->menuAction(cmd::ViewCutList);
+            QVERIFY(statusBarItem->isCheckable() && statusBarItem->isChecked());
+            QVERIFY(cutListItem->isCheckable() && !cutListItem->isChecked());
+            cutListItem->trigger();
+            QVERIFY(cutListItem->isChecked());
+            statusBarItem->trigger();
+            QVERIFY(!frame->statusBar()->isVisible());
+            QVERIFY(!statusBarItem->isChecked());
+            frame->close();
+        }
+        Application again(BowlModel::instance());
+        QVERIFY(again.InitInstance());
+        MainWindow* frame = again.mainWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(frame));
+        QVERIFY(!frame->statusBar()->isVisible());
+        QVERIFY(!frame->menuAction(cmd::StatusBar)->isChecked());
+        QVERIFY(frame->cutListPanel()->isVisible());
+        QVERIFY(frame->menuAction(cmd::ViewCutList)->isChecked());
+        // Closing the panel by its own button clears the mark when the menu opens.
+        frame->cutListPanel()->close();
+        auto* viewMenu = qobject_cast<QMenu*>(frame->menuAction(cmd::ViewCutList)->parent());
+        viewMenu->popup(frame->mapToGlobal(QPoint(20, 20)));
+        QVERIFY(!frame->menuAction(cmd::ViewCutList)->isChecked());
+        viewMenu->close();
+        frame->runCommand(cmd::StatusBar);
+        QVERIFY(frame->statusBar()->isVisible());
+    }
+
+    // Cut, Copy, Paste and Help show the desktop theme's icons where it has
+    // them and the program's own SVG otherwise, drawn afresh at each scale.
+    void toolbarIconsComeFromTheThemeOrTheProgram() {
+        const QString themeDir = environment_.tempPath("icons/testtheme/16x16/actions");
+        QVERIFY(QDir().mkpath(themeDir));
+        QFile index(environment_.tempPath("icons/testtheme/index.theme"));
+        QVERIFY(index.open(QIODevice::WriteOnly));
+        index.write(
+            "[Icon Theme]\nName=testtheme\nDirectories=16x16/actions\n\n"
+            "[16x16/actions]\nSize=16\nType=Fixed\n");
+        index.close();
+        QImage red(16, 16, QImage::Format_ARGB32);
+        red.fill(Qt::red);
+        QVERIFY(red.save(themeDir + "/edit-cut.png"));
+        struct ThemeInUse {
+            QStringList searchPaths = QIcon::themeSearchPaths();
+            QString name = QIcon::themeName();
+            ~ThemeInUse() {
+                QIcon::setThemeName(name);
+                QIcon::setThemeSearchPaths(searchPaths);
+            }
+        } previousTheme;
+        QIcon::setThemeSearchPaths({environment_.tempPath("icons")});
+        QIcon::setThemeName("testtheme");
+        Application app(BowlModel::instance());
+        QVERIFY(app.InitInstance());
+        QToolBar* toolBar = app.mainWindow()->standardToolBar();
+
+        const QList<QAction*> buttons = toolBar->actions();
+        const QImage themed = buttons[0]->icon().pixmap(QSize(16, 15)).toImage();
+        QCOMPARE(themed.pixelColor(themed.width() / 2, themed.height() / 2), QColor(Qt::red));
+        for (int i : {1, 2, 4}) {
+            const QIcon own = buttons[i]->icon();
+            const QImage once = own.pixmap(QSize(16, 15), 1.0).toImage();
+            QImage twice = own.pixmap(QSize(16, 15), 2.0).toImage();
+            QCOMPARE(twice.size(), QSize(32, 30));
+            QCOMPARE(twice.devicePixelRatio(), 2.0);
+            QVERIFY(once.pixelColor(once.width() / 2, once.height() / 2) != QColor(Qt::red));
+            QVERIFY(once.pixelColor(8, 7).alpha() > 0);
+            // Drawn at 32 x 30, not the 16 x 15 picture blown up.
+            twice.setDevicePixelRatio(1.0);
+            const QImage drawn = own.pixmap(QSize(32, 30), 1.0).toImage();
+            QCOMPARE(twice.convertToFormat(QImage::Format_ARGB32),
+                     drawn.convertToFormat(QImage::Format_ARGB32));
+            QVERIFY(twice != once.scaled(32, 30).convertToFormat(twice.format()));
+        }
+        const QIcon window = app.mainWindow()->windowIcon();
+        QCOMPARE(window.pixmap(QSize(64, 64), 2.0).size(), QSize(128, 128));
+        QVERIFY(window.pixmap(QSize(64, 64)).toImage().pixelColor(32, 32).alpha() > 0);
     }
 };
 

@@ -4,6 +4,7 @@
 #include "CommandIds.h"
 #include "DesignView.h"
 #include "MainWindow.h"
+#include "PipeWatchdog.h"
 #include "TestEnvironment.h"
 #include "ViewProbe.h"
 
@@ -11,10 +12,15 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QtTest>
 
 #include <clocale>
 #include <memory>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace corvane;
 using test::ClickView;
@@ -34,6 +40,38 @@ void writeAll(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(bytes);
+}
+
+// Reads a file by the bytes of its name.
+QByteArray readBytes(const QByteArray& name) {
+    QByteArray bytes;
+    const int fd = ::open(name.constData(), O_RDONLY);
+    if (fd < 0) {
+        return bytes;
+    }
+    char buffer[65536];
+    ssize_t got = 0;
+    while ((got = ::read(fd, buffer, sizeof buffer)) > 0) {
+        bytes.append(buffer, qsizetype(got));
+    }
+    ::close(fd);
+    return bytes;
+}
+
+QString binary() {
+    return qEnvironmentVariable("CORVANE_BINARY");
+}
+
+int runProgram(const QStringList& arguments, QByteArray* output) {
+    QProcess process;
+    process.start(binary(), arguments);
+    if (!process.waitForFinished(20000)) {
+        process.kill();
+        process.waitForFinished();
+        return -1;
+    }
+    *output = process.readAllStandardOutput() + process.readAllStandardError();
+    return process.exitCode();
 }
 
 bool isCi() {
@@ -112,7 +150,8 @@ private slots:
     void failuresLeaveTheDesignAndTheOldFileAlone() {
         click(7);
         save("/nonexistent-directory/design.csv");
-        QCOMPARE(dialogs().messages.last(), QStringLiteral("Failed to open file for saving."));
+        QVERIFY(dialogs().messages.last().startsWith("Failed to open file for saving.\n"));
+        QVERIFY(dialogs().messages.last().contains("No such file or directory"));
         open(path("missing.csv"));
         QCOMPARE(dialogs().messages.last(), QStringLiteral("Failed to open file for loading."));
 
@@ -125,26 +164,63 @@ private slots:
         QCOMPARE(model().SegmentTable[7].SegmentColor, kWalnutColor);
     }
 
-    // A full disk: a tiny tmpfs that cannot hold the design.
-    void fullDiskReportsAndKeepsTheOldFile() {
-        const QString mountPoint = path("tiny");
-        QDir().mkpath(mountPoint);
-        if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=4k", "tmpfs", mountPoint}) !=
-            0) {
-            QSKIP("mounting a small tmpfs needs root");
+    // Only regular files are read: a device or a pipe would never end, or
+    // never begin.
+    void devicesPipesAndFoldersAreRefusedAtOnce() {
+        click(7);
+        const QString fifo = path("pipe.csv");
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        test::PipeWatchdog watchdog(QFile::encodeName(fifo), 10);
+        for (const QString& design : {QStringLiteral("/dev/zero"), fifo, path("")}) {
+            open(design);
+            QCOMPARE(dialogs().messages.last(), QStringLiteral("Failed to open file for loading."));
         }
-        const QString target = mountPoint + "/design.csv";
-        writeAll(target, "old contents\r\n");
-        model().Rows = 20;
-        model().Segments = 100;
-        view().onParametersChanged();
-        save(target);
-        const QString message = dialogs().messages.last();
-        QProcess::execute("umount", {mountPoint});
-        QVERIFY2(message.startsWith("Error saving file: Disk full while accessing ") ||
-                     message == QStringLiteral("Failed to open file for saving."),
-                 qPrintable(message));
-        QVERIFY(message != QStringLiteral("Corvane saved successfully."));
+        QCOMPARE(model().FillHistory.size(), size_t(1));
+        for (const QString& design : {QStringLiteral("/dev/zero"), fifo}) {
+            QByteArray output;
+            QCOMPARE(runProgram({"--cut-list", design}, &output), 1);
+            QVERIFY2(output.contains("Failed to open file for loading."), output.constData());
+        }
+        QVERIFY(!watchdog.fired());
+    }
+
+    void aFileWithoutADesignIsRefusedAndChangesNothing() {
+        click(7);
+        writeAll(path("cut list.csv"), "Corvane Cut List,Units: in,Kerf: 0.125\r\nRow,Wood\r\n");
+        open(path("cut list.csv"));
+        QCOMPARE(dialogs().messages.last(),
+                 QStringLiteral("Error loading file: no design found in this file."));
+        QCOMPARE(model().FillHistory.size(), size_t(1));
+        QCOMPARE(model().SegmentTable[7].SegmentColor, kWalnutColor);
+        // The refused file did not count as saved: closing still asks.
+        dialogs().saveChangesAnswers.push_back(SaveChangesAnswer::Cancel);
+        QVERIFY(!frame().close());
+    }
+
+    // Names are bytes: one that is not UTF-8 opens, and the picture is
+    // written under exactly the name given.
+    void namesThatAreNotUtf8OpenAndExport() {
+        click(0);
+        save(path("plain.csv"));
+        const QByteArray folder = QFile::encodeName(path(""));
+        const QByteArray latin1Name = folder + "/caf\xe9";
+        QVERIFY(QFile::copy(path("plain.csv"), path("utf8.csv")));
+        QCOMPARE(::rename(QFile::encodeName(path("utf8.csv")).constData(),
+                          (latin1Name + ".csv").constData()),
+                 0);
+        // The shell hands the program the bytes; QProcess would pass UTF-8.
+        const QString script = QStringLiteral(
+            "exec \"$0\" --export-image \"$(printf '%s/caf\\351.png' \"$1\")\" --size 600x400 "
+            "\"$(printf '%s/caf\\351.csv' \"$1\")\"");
+        QProcess process;
+        process.start("sh", {"-c", script, binary(), QFile::decodeName(folder)});
+        QVERIFY(process.waitForFinished(60000));
+        QVERIFY2(process.exitCode() == 0, process.readAllStandardError().constData());
+        const QByteArray png = readBytes(latin1Name + ".png");
+        // Qt could not remove these names with the temporary folder.
+        ::unlink((latin1Name + ".png").constData());
+        ::unlink((latin1Name + ".csv").constData());
+        QCOMPARE(ShownColor(QImage::fromData(png, "PNG"), {300, 200}), kWalnutColor);
     }
 
     void numbersUseAPointWhateverTheLocale() {
@@ -165,6 +241,100 @@ private slots:
         open(path("german.csv"));
         QCOMPARE(model().ID, 3.25);
         std::setlocale(LC_ALL, "C");
+    }
+
+    // A folder that takes no new file while the file itself may be written:
+    // the file is written in place rather than not at all.
+    void aFileInAFolderThatTakesNoNewFileIsWrittenInPlace() {
+        QTemporaryDir folder;
+        const QString target = folder.filePath("in place.png");
+        writeAll(target, "the old picture");
+        const QByteArray name = QFile::encodeName(target);
+        QStringList command;
+        if (::geteuid() == 0) {
+            // Root may write into any folder; an ordinary user who owns the file may not.
+            QCOMPARE(::chmod(QFile::encodeName(folder.path()).constData(), 0755), 0);
+            QCOMPARE(::chown(name.constData(), 65534, 65534), 0);
+            command = {"--reuid=65534", "--regid=65534", "--clear-groups"};
+            if (QProcess::execute("setpriv", command + QStringList{binary(), "--version"}) != 0) {
+                QSKIP("the program cannot be run as user 65534 from this folder");
+            }
+        } else {
+            QCOMPARE(::chmod(QFile::encodeName(folder.path()).constData(), 0555), 0);
+        }
+        command += {binary(), "--export-image", target, "--size", "300x200"};
+        QProcess process;
+        process.start(::geteuid() == 0 ? "setpriv" : command.takeFirst(), command);
+        QVERIFY(process.waitForFinished(60000));
+        QVERIFY2(process.exitCode() == 0, process.readAllStandardError().constData());
+        ::chmod(QFile::encodeName(folder.path()).constData(), 0700);
+        QCOMPARE(QImage(target).size(), QSize(300, 200));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{"in place.png"});
+    }
+
+    // A real spreadsheet: LibreOffice Calc opens a saved design, a number
+    // is typed into the ID cell, and the sheet is saved back as CSV.
+    void aDesignEditedInCalcOpensWithTheChangeAndNothingLost_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("exportOptions");
+        QTest::addColumn<QByteArray>("idLine");
+        QTest::newRow("English defaults") << "en_US.UTF-8"
+                                          << "44,34,76,1,,1033" << QByteArray("ID,3.75,");
+        QTest::newRow("German") << "de_DE.UTF-8"
+                                << "44,34,76,1,,1031" << QByteArray("ID,\"3,75\",");
+        QTest::newRow("all text quoted") << "en_US.UTF-8"
+                                         << "44,34,76,1,,1033,true" << QByteArray("\"ID\",3.75,");
+    }
+
+    void aDesignEditedInCalcOpensWithTheChangeAndNothingLost() {
+        QFETCH(QString, locale);
+        QFETCH(QString, exportOptions);
+        QFETCH(QByteArray, idLine);
+        const QString script = QStringLiteral(CORVANE_TEST_DATA "/../gui/io/edit-in-calc.py");
+        if (QProcess::execute("/usr/bin/python3", {"-c", "import uno"}) != 0 ||
+            QStandardPaths::findExecutable("soffice").isEmpty()) {
+            if (isCi()) {
+                QFAIL("LibreOffice Calc and python3-uno must be installed in CI");
+            }
+            QSKIP("no LibreOffice Calc with python3-uno (libreoffice-calc-nogui)");
+        }
+        click(0);
+        QVERIFY(frame().runCommand(kTeak));
+        click(30);
+        click(31);
+        click(30);
+        save(path("design.csv"));
+        open(path("design.csv"));
+        BowlModel expected = model();
+        expected.ID = 3.75;
+
+        QProcess calc;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("LC_ALL", locale);
+        environment.insert("LANG", locale);
+        calc.setProcessEnvironment(environment);
+        calc.start("/usr/bin/python3",
+                   {script, path("design.csv"), path("edited.csv"),
+                    exportOptions.section(',', 0, 5), exportOptions, "B2", "3.75"});
+        QVERIFY(calc.waitForFinished(120000));
+        QVERIFY2(calc.exitCode() == 0, calc.readAllStandardError().constData());
+        const QByteArray edited = readAll(path("edited.csv"));
+        QVERIFY2(edited.contains("\n" + idLine), edited.left(200).constData());
+
+        model().OD = 1.0;  // nothing may stay from before the open
+        open(path("edited.csv"));
+        QCOMPARE(dialogs().messages.last(), QStringLiteral("Corvane loaded successfully."));
+        QCOMPARE(model().ID, expected.ID);
+        QCOMPARE(model().OD, expected.OD);
+        QCOMPARE(model().Rows, expected.Rows);
+        QCOMPARE(model().Segments, expected.Segments);
+        QCOMPARE(model().FillHistory, expected.FillHistory);
+        QCOMPARE(model().RowTallies, expected.RowTallies);
+        for (int k = 0; k <= model().Rows * model().Segments; ++k) {
+            QVERIFY2(model().SegmentTable[size_t(k)] == expected.SegmentTable[size_t(k)],
+                     qPrintable(QString::number(k)));
+        }
     }
 
     void commandLineStartsWithAndRendersADesign() {

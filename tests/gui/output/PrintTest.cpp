@@ -169,10 +169,14 @@ private slots:
         QVERIFY(CountRedPixels(view().lastPaintedImage()) > 0);
     }
 
-    void aDocumentThatCannotStartIsReported() {
+    // A PDF file is saved like any other file, and its failure reported so.
+    void aPdfFileThatCannotBeWrittenIsReported() {
         enterSymmetryMode(6);
-        printToPdf(QStringLiteral("no-such-dir/out.pdf"));
-        QCOMPARE(dialogs().messages, QStringList{QStringLiteral("Failed to start document")});
+        const QString pdf = printToPdf(QStringLiteral("no-such-dir/out.pdf"));
+        QCOMPARE(dialogs().messages.size(), 1);
+        QVERIFY(dialogs().messages[0].startsWith("Failed to open file for saving.\n"));
+        QVERIFY(dialogs().messages[0].contains("No such file or directory"));
+        QVERIFY(dialogs().messages[0].contains(pdf));
         QCOMPARE(model().SymmetrySectors, 6);
         QVERIFY(CountRedPixels(view().lastPaintedImage()) > 0);
     }

@@ -3,12 +3,15 @@
 #include "ApplicationLook.h"
 #include "BowlModel.h"
 #include "CommandIds.h"
+#include "LockIndicators.h"
 #include "MainWindow.h"
 #include "ScriptedDialogs.h"
 #include "TestEnvironment.h"
 
 #include <QActionGroup>
 #include <QDir>
+#include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QSettings>
@@ -47,6 +50,32 @@ QList<QRgb> barColours(MainWindow& frame, const QImage& shot) {
         return shot.pixel(point * shot.devicePixelRatio());
     };
     return {sample(frame.menuBar()), sample(frame.standardToolBar()), sample(frame.statusBar())};
+}
+
+// The colour at the middle of a widget's rectangle, as it is drawn.
+QColor colourAt(QWidget* widget, const QRect& rect) {
+    const QImage shot = widget->grab().toImage();
+    return shot.pixelColor(rect.center() * shot.devicePixelRatio());
+}
+
+bool isNear(const QColor& a, const QColor& b) {
+    return qAbs(a.red() - b.red()) <= 12 && qAbs(a.green() - b.green()) <= 12 &&
+           qAbs(a.blue() - b.blue()) <= 12;
+}
+
+// How far the text of a pane stands out from the pane's background.
+int textContrast(QLabel* pane) {
+    const QImage shot = pane->grab().toImage();
+    const qreal scale = shot.devicePixelRatio();
+    const QRect inside = pane->contentsRect().adjusted(2, 2, -2, -2);
+    const int background = qGray(shot.pixel(inside.topLeft() * scale));
+    int contrast = 0;
+    for (int y = int(inside.top() * scale); y < int(inside.bottom() * scale); ++y) {
+        for (int x = int(inside.left() * scale); x < int(inside.right() * scale); ++x) {
+            contrast = std::max(contrast, qAbs(qGray(shot.pixel(x, y)) - background));
+        }
+    }
+    return contrast;
 }
 
 }  // namespace
@@ -157,6 +186,70 @@ private slots:
         QVERIFY(markedLooks(frame()).isEmpty());
         frame().runCommand(207);
         QCOMPARE(ApplicationLook::themeFor(212).lookId, 216);
+    }
+
+    // Pop-up menus wear the look's colours: its menu background and the
+    // same highlight as the bar's open menu. The lock panes, whose states
+    // this platform cannot tell, are greyed in every look, never lit.
+    void menusAndLockPanesFollowTheLook_data() {
+        QTest::addColumn<int>("look");
+        QTest::addColumn<QColor>("menuBackground");
+        QTest::addColumn<QColor>("highlight");  // invalid: the bar's, whatever it is
+        QTest::newRow("Windows 2000") << 205 << QColor("#D4D0C8") << QColor("#0A246A");
+        QTest::newRow("Office XP") << 206 << QColor("#FCFCF9") << QColor();
+        QTest::newRow("Windows XP") << 207 << QColor("#FFFFFF") << QColor();
+        // Blue bars, an orange highlight on the bar and in the menus alike.
+        QTest::newRow("Office 2003") << 208 << QColor("#F6F6F6") << QColor(255, 226, 174);
+        QTest::newRow("Visual Studio 2005") << 209 << QColor("#FCFCF9") << QColor();
+        QTest::newRow("Visual Studio 2008") << 210 << QColor("#F5F6F8") << QColor();
+        QTest::newRow("Office 2007 blue") << 215 << QColor("#FAFAFA") << QColor();
+        QTest::newRow("Office 2007 black") << 216 << QColor("#FAFAFA") << QColor();
+        QTest::newRow("Office 2007 silver") << 217 << QColor("#FAFAFA") << QColor();
+        QTest::newRow("Office 2007 aqua") << 218 << QColor("#FAFCFD") << QColor();
+        QTest::newRow("Windows 7") << 219 << QColor("#F5F5F5") << QColor();
+    }
+
+    void menusAndLockPanesFollowTheLook() {
+        QFETCH(int, look);
+        QFETCH(QColor, menuBackground);
+        QFETCH(QColor, highlight);
+        start();
+        frame().resize(900, 640);
+        QVERIFY(QTest::qWaitForWindowExposed(&frame()));
+        QVERIFY(frame().runCommand(look));
+
+        QMenuBar* bar = frame().menuBar();
+        QAction* statusBarItem = frame().menuAction(cmd::StatusBar);
+        auto* menu = qobject_cast<QMenu*>(statusBarItem->parent());
+        QAction* viewTitle = menu->menuAction();
+        bar->setActiveAction(viewTitle);
+        QVERIFY(QTest::qWaitForWindowExposed(menu));
+        menu->setActiveAction(statusBarItem);
+        const QColor onBar = colourAt(bar, bar->actionGeometry(viewTitle));
+        const QColor inMenu = colourAt(menu, menu->actionGeometry(statusBarItem));
+        const QRect cutList = menu->actionGeometry(frame().menuAction(cmd::ViewCutList));
+        const QColor plain =
+            colourAt(menu, QRect(cutList.right() - 8, cutList.top(), 1, cutList.height()));
+        menu->close();
+        QVERIFY2(isNear(inMenu, onBar), qPrintable(inMenu.name() + " / " + onBar.name()));
+        if (highlight.isValid()) {
+            QVERIFY2(isNear(inMenu, highlight), qPrintable(inMenu.name()));
+        }
+        QCOMPARE(plain, menuBackground);
+
+        QList<QLabel*> panes = {frame().lockIndicators()->capsLock(),
+                                frame().lockIndicators()->numLock(),
+                                frame().lockIndicators()->scrollLock()};
+        for (QLabel* pane : panes) {
+            QVERIFY(!pane->isEnabled());
+            const int greyed = textContrast(pane);
+            pane->setEnabled(true);
+            const int lit = textContrast(pane);
+            pane->setEnabled(false);
+            QVERIFY2(
+                greyed > 0 && greyed < lit * 3 / 4,
+                qPrintable(QStringLiteral("%1: %2 / %3").arg(pane->text()).arg(greyed).arg(lit)));
+        }
     }
 
     // Each look must be told apart at a glance: whole pictures differ, and so

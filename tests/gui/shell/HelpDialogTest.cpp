@@ -3,6 +3,8 @@
 #include "CommandIds.h"
 #include "DialogUnits.h"
 #include "HelpDialog.h"
+#include "HelpPageLayout.h"
+#include "LabelText.h"
 #include "MainWindow.h"
 #include "ScriptedDialogs.h"
 #include "TestEnvironment.h"
@@ -10,6 +12,7 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QToolBar>
 #include <QtTest>
@@ -23,6 +26,7 @@ namespace {
 struct ExpectedText {
     QRect box;
     QString text;
+    bool runsOn = false;  // the sentence carries on in the next box
 };
 
 // The help page as it must read, word for word (typos and trailing blanks
@@ -68,11 +72,13 @@ const QList<ExpectedText>& expectedTexts() {
         {QRect(7, 169, 533, 10),
          "From the Save menu item, you can save a drawing as a CSV file which can be "
          "opened by Excel. This remembers the number of rings, segments ring sizes, and "
-         "all the fill colors you have used on "},
+         "all the fill colors you have used on ",
+         true},
         {QRect(7, 178, 533, 9),
          "segments. This file can be reopened for modifications. You can also modify "
          "the CSV file in Excel, but be careful. You could change the colors of "
-         "segments if you wish, but you must match the color "},
+         "segments if you wish, but you must match the color ",
+         true},
         {QRect(7, 188, 533, 9),
          "names and color numbers which are in ARGB format wirtten in hexadecimal. Be "
          "sure the number of rows of SegmentProp matches the rows and segments if you "
@@ -80,7 +86,8 @@ const QList<ExpectedText>& expectedTexts() {
         {QRect(6, 204, 537, 9),
          "You can also save as BMP, JPG, or PNG image files, but these are simply the "
          "images and cannot be reopened by Corvane. You can use the saved image to "
-         "print if you prefer direct print "},
+         "print if you prefer direct print ",
+         true},
         {QRect(8, 213, 537, 8),
          "to the printer or modify them in any way using image editing software. These "
          "are particularly useful to print and take to the shop."},
@@ -89,6 +96,22 @@ const QList<ExpectedText>& expectedTexts() {
 }
 
 const QRect kSecondLineBox(42, 26, 114, 8);
+
+// The texts as the dialog shows them: a sentence that runs on into the next
+// box is shown with it as one text. The second header line is left empty.
+QStringList expectedLabels() {
+    QStringList labels{expectedTexts()[0].text, QString()};
+    bool continuing = false;
+    for (qsizetype i = 1; i < expectedTexts().size(); ++i) {
+        if (continuing) {
+            labels.back() += expectedTexts()[i].text;
+        } else {
+            labels << expectedTexts()[i].text;
+        }
+        continuing = expectedTexts()[i].runsOn;
+    }
+    return labels;
+}
 
 struct ShownDialog {
     QString title;
@@ -178,11 +201,12 @@ private slots:
         QVERIFY(first.ownedByFrame);
         QVERIFY(first.modal);
         QCOMPARE(first.defaultButton, QStringLiteral("OK"));
-        QCOMPARE(first.texts.size(), expectedTexts().size() + 1);
-        QCOMPARE(first.texts[0], expectedTexts()[0].text);
+        QCOMPARE(first.texts.size(), expectedLabels().size());
         QVERIFY(!first.texts[1].trimmed().isEmpty());
-        for (qsizetype i = 1; i < expectedTexts().size(); ++i) {
-            QCOMPARE(first.texts[i + 1], expectedTexts()[i].text);
+        for (qsizetype i = 0; i < expectedLabels().size(); ++i) {
+            if (i != 1) {
+                QCOMPARE(first.texts[i], expectedLabels()[i]);
+            }
         }
 
         const ShownDialog again = openHelp(menuItem);
@@ -193,42 +217,116 @@ private slots:
         QCOMPARE(dialogs_->dialogTitles.size(), 3);
     }
 
-    void textsSitInTheirBoxesAndAreCutAtTheBottom() {
+    // Every line of every text shows in full, on this platform and scale.
+    // Where the screen is large enough, the template's font and boxes are
+    // kept: each text at its place, moved down only as far as the longer
+    // texts above it need, and taller only to hold its own lines.
+    void everyWordShowsAndTheLayoutIsKept() {
         HelpDialog dialog(&frame());
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         const QString family = QFontInfo(dialog.font()).family();
         QVERIFY2(family == "Times New Roman" || family == "Liberation Serif", qPrintable(family));
-        QCOMPARE(QFontInfo(dialog.font()).pointSize(), 12);
+        const QRect screen = dialog.screen()->availableGeometry();
+        QVERIFY(screen.contains(dialog.frameGeometry()));
 
-        const DialogUnits units(dialog.font());
-        QList<QRect> boxes{expectedTexts()[0].box, kSecondLineBox};
-        for (qsizetype i = 1; i < expectedTexts().size(); ++i) {
-            boxes << expectedTexts()[i].box;
-        }
-        const ShownDialog shown = describe(dialog, &frame());
-        QCOMPARE(shown.textGeometry.size(), boxes.size());
-        for (qsizetype i = 0; i < boxes.size(); ++i) {
-            QCOMPARE(shown.textGeometry[i], units.toPixels(boxes[i]));
-        }
-        QCOMPARE(dialog.size(), units.toPixels(QRect(0, 0, 574, 261)).size());
-        auto* ok = dialog.findChild<QPushButton*>("okButton");
-        QCOMPARE(ok->geometry(), units.toPixels(QRect(244, 240, 50, 14)));
-
-        // Texts never grow out of their boxes: what does not fit is lost at
-        // the bottom edge rather than pushed over the next text.
+        QList<QLabel*> labels;
         for (QLabel* label : dialog.findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
-            if (!label->pixmap().isNull()) {
-                continue;
+            if (label->pixmap().isNull()) {
+                labels << label;
             }
-            QCOMPARE(label->minimumSize(), label->geometry().size());
-            QCOMPARE(label->maximumSize(), label->geometry().size());
+        }
+        QCOMPARE(labels.size(), expectedLabels().size());
+        for (QLabel* label : labels) {
+            QVERIFY2(test::HiddenText(*label).isEmpty(), qPrintable(test::HiddenText(*label)));
             QCOMPARE(label->alignment(), Qt::AlignLeft | Qt::AlignTop);
             QVERIFY(label->wordWrap());
             QCOMPARE(label->textFormat(), Qt::PlainText);
             // The frame's look must not take the dialog's font away from its texts.
             QCOMPARE(QFontInfo(label->font()).family(), family);
         }
+        auto* ok = dialog.findChild<QPushButton*>("okButton");
+        QVERIFY(ok->geometry().top() > labels.back()->y());
+        QVERIFY(dialog.rect().contains(ok->geometry()));
+
+        const DialogUnits units(dialog.font());
+        if (QFontInfo(dialog.font()).pointSize() != 12 || dialog.width() != units.x(574)) {
+            QVERIFY(screen.width() < units.x(574) + 16 || screen.height() < 1024);
+            return;
+        }
+        // The boxes of the template, with the run-on ones joined.
+        QList<QRect> boxes{expectedTexts()[0].box, kSecondLineBox};
+        bool continuing = false;
+        for (qsizetype i = 1; i < expectedTexts().size(); ++i) {
+            const QRect box = expectedTexts()[i].box;
+            if (continuing) {
+                boxes.back() = boxes.back().united(box);
+            } else {
+                boxes << box;
+            }
+            continuing = expectedTexts()[i].runsOn;
+        }
+        QCOMPARE(dialog.width(), units.x(574));
+        // A text keeps the offset of the one above it, unless the text above
+        // grew into the gap the template leaves below it; then it sits that
+        // gap (at least one unit) below the text.
+        int textBottom = 0;
+        int shift = 0;
+        for (qsizetype i = 0; i < labels.size(); ++i) {
+            const QRect box = units.toPixels(boxes[i]);
+            const QRect shown = labels[i]->geometry();
+            const int gap =
+                i == 0 ? 0
+                       : std::max(1, boxes[i].top() - boxes[i - 1].top() - boxes[i - 1].height());
+            QCOMPARE(shown.left(), box.left());
+            QCOMPARE(shown.width(), box.width());
+            QVERIFY(shown.height() >= box.height());
+            QVERIFY(shown.top() >= textBottom + units.y(gap));
+            const int offset = shown.top() - box.top();
+            if (offset != shift) {
+                QCOMPARE(shown.top(), textBottom + units.y(gap));
+                QVERIFY(offset > shift);
+            }
+            shift = offset;
+            textBottom = shown.top() + test::WrappedTextHeight(*labels[i]);
+        }
+        QCOMPARE(ok->x(), units.x(244));
+        QCOMPARE(dialog.height() - ok->y(), units.y(261) - units.y(240));
+    }
+
+    // The page fits the common screens, the dialog's frame included, and
+    // keeps the template font on a screen that has room for it.
+    void pageFitsCommonScreens_data() {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<bool>("templateFont");
+        QTest::newRow("1920 x 1080") << QSize(1920, 1080) << true;
+        QTest::newRow("1280 x 1024") << QSize(1280, 1024) << true;
+        QTest::newRow("800 x 600") << QSize(800, 600) << false;
+        QTest::newRow("640 x 480") << QSize(640, 480) << false;
+    }
+
+    void pageFitsCommonScreens() {
+        QFETCH(QSize, screen);
+        QFETCH(bool, templateFont);
+        const QSize frameAllowance(8, 40);
+        const HelpPageLayout page = HelpPageLayout::fit(screen - frameAllowance);
+        QVERIFY(page.dialogSize().width() <= screen.width() - frameAllowance.width());
+        QVERIFY(page.dialogSize().height() <= screen.height() - frameAllowance.height());
+        QCOMPARE(page.font().pointSizeF() == 12.0, templateFont);
+        if (screen.width() >= 1920) {
+            QCOMPARE(page.dialogSize().width(), DialogUnits(page.font()).x(574));
+        }
+        QVERIFY(page.font().pointSizeF() >= HelpPageLayout::kSmallestPointSize);
+        QStringList shown;
+        for (const HelpPageLayout::Text& text : page.texts()) {
+            QVERIFY(QRect(QPoint(0, 0), page.dialogSize()).contains(text.rect));
+            QVERIFY(HelpPageLayout::textHeight(page.font(), text.rect.width(), text.text) <=
+                    text.rect.height());
+            shown << text.text;
+        }
+        QVERIFY(page.okRect().top() >= page.texts().back().rect.top());
+        QVERIFY(QRect(QPoint(0, 0), page.dialogSize()).contains(page.okRect()));
+        QCOMPARE(shown.join(QString()), HelpPageLayout::templateTexts().join(QString()));
     }
 
     void closingLeavesDesignAndSettingsAlone() {

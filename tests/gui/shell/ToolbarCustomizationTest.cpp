@@ -5,6 +5,7 @@
 #include "CustomizeDialog.h"
 #include "MainWindow.h"
 #include "MenuLayout.h"
+#include "PipeWatchdog.h"
 #include "ScriptedDialogs.h"
 #include "StatusPane.h"
 #include "TestEnvironment.h"
@@ -26,6 +27,8 @@
 #include <QtTest>
 
 #include <memory>
+
+#include <sys/stat.h>
 
 using namespace corvane;
 
@@ -256,6 +259,25 @@ private slots:
         }
         QCOMPARE(toolbars().commandsOf(frame().standardToolBar()), standard);
         QVERIFY(!buttonFor(frame().standardToolBar(), cmd::HelpForCorvane)->icon().isNull());
+    }
+
+    // A pipe or a folder of that name is no bitmap: the window comes up at
+    // once, without user images.
+    void userImagesThatIsNoFileIsIgnored() {
+        const QByteArray name = QFile::encodeName(workDir_.filePath("UserImages.bmp"));
+        QCOMPARE(::mkfifo(name.constData(), 0600), 0);
+        {
+            test::PipeWatchdog watchdog(name, 10);
+            start();
+            QVERIFY(!watchdog.fired());
+        }
+        QVERIFY(!toolbars().userImages().isLoaded());
+        QVERIFY(QFile::remove(workDir_.filePath("UserImages.bmp")));
+        QVERIFY(QDir(workDir_.path()).mkdir("UserImages.bmp"));
+        restart();
+        QVERIFY(!toolbars().userImages().isLoaded());
+        QVERIFY(QDir(workDir_.path()).rmdir("UserImages.bmp"));
+        QCOMPARE(dialogs_->messages, QStringList());
     }
 
     void altDragMovesButtonsAndTheOrderIsKept() {

@@ -28,7 +28,9 @@ void AppFixture::restart(QSize frameSize) {
     app_.reset();
     app_ = std::make_unique<Application>(model());
     QVERIFY(app_->InitInstance());
-    frame().resize(frameSize);
+    if (frameSize.isValid()) {
+        frame().resize(frameSize);
+    }
     QVERIFY(QTest::qWaitForWindowExposed(&frame()));
     QCoreApplication::processEvents();
     view().repaintNow();

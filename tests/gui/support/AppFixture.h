@@ -26,7 +26,8 @@ public:
     AppFixture();
     ~AppFixture();
 
-    // Resets the model and dialogs and starts the program.
+    // Resets the model and dialogs and starts the program. An invalid size
+    // leaves the window as the program places it.
     void setUp(QSize frameSize = QSize(1000, 760));
     // Starts the program again on the same model, as a restart would.
     void restart(QSize frameSize = QSize(1000, 760));

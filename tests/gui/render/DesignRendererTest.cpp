@@ -1,4 +1,5 @@
 #include "BowlModel.h"
+#include "DesignCsvReader.h"
 #include "DesignPicture.h"
 #include "DesignRenderer.h"
 #include "ViewProbe.h"
@@ -217,6 +218,27 @@ private slots:
         const QImage plain = DesignRenderer::render(model, QSize(400, 300));
         // Record 1 spans 0 to 90 degrees out to beyond the window's corner.
         QCOMPARE(ShownColor(plain, {390, 290}), 0xFF68315Bu);
+    }
+
+    // A design file may store any radius: one of 1e10 on the disc and on
+    // every last segment of a row, in symmetry mode, paints cut to the window.
+    void designFileWithHugeRadiiPaints() {
+        QFile file(QStringLiteral(CORVANE_TEST_DATA "/default-design-filled.csv"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QString text = QString::fromLatin1(file.readAll());
+        text.replace(QStringLiteral("0.00,168.00,0.00,360.00"),
+                     QStringLiteral("0.00,1e10,0.00,360.00"));
+        text.replace(QStringLiteral(",195.60,345.00,360.00,"),
+                     QStringLiteral(",1e10,345.00,360.00,"));
+        BowlModel model = defaultModel();
+        const std::string bytes = text.toStdString();
+        QVERIFY(ReadDesignCsv(bytes, model).ok);
+        QCOMPARE(model.SegmentTable[0].OuterRadius, 1e10);
+        QCOMPARE(model.SegmentTable[24].OuterRadius, 1e10);
+        model.SymmetrySectors = 4;
+        const QImage image = DesignRenderer::render(model, QSize(800, 600));
+        // The disc, as large as the file says, fills the window outside the tallies.
+        QCOMPARE(ShownColor(image, {790, 590}), 0xFF8B4513u);
     }
 
     // Negative Rows and Segments together leave the design without rings:

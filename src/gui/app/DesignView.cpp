@@ -30,6 +30,9 @@ std::uint32_t DesignView::shownColorAt(QPoint position) const {
 // one segment: the mode ends as its own command would end it, and the status
 // bar says why.
 void DesignView::endSymmetryThatNoLongerFits() {
+    if (symmetryCheckHeld_) {
+        return;
+    }
     const int sectors = model_.SymmetrySectors;
     const bool segmentsChanged = model_.Segments != segmentsSeen_;
     segmentsSeen_ = model_.Segments;
@@ -49,6 +52,14 @@ void DesignView::repaintNow() {
     fullPaintPending_ = true;
     repaint();
     emit designChanged();
+}
+
+void DesignView::holdSymmetryCheck(bool held) {
+    const bool released = symmetryCheckHeld_ && !held;
+    symmetryCheckHeld_ = held;
+    if (released && model_.Segments != segmentsSeen_) {
+        repaintNow();
+    }
 }
 
 bool DesignView::pictureIsCurrent() const {

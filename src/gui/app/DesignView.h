@@ -24,6 +24,7 @@ public:
 
     void repaintNow() override;
     void repaintRecords(const std::vector<int>& records) override;
+    void holdSymmetryCheck(bool held) override;
 
 public slots:
     void onParametersChanged() override;
@@ -41,7 +42,8 @@ private:
     CommandTarget commands_;
     DesignPicture picture_;
     bool fullPaintPending_ = true;
-    int segmentsSeen_;  // Segments at the last full repaint
+    int segmentsSeen_;  // Segments when symmetry mode was last judged
+    bool symmetryCheckHeld_ = false;
 };
 
 }  // namespace corvane

@@ -34,6 +34,10 @@ public:
     // Paints the whole view anew before returning. A symmetry mode that no
     // longer fits the segments ends first, with the reason in the status bar.
     virtual void repaintNow() = 0;
+    // While the parameters box is open, Segments passes through the values
+    // typed on the way to another ("1" on the way to "12"): symmetry mode is
+    // judged when the box closes, and no click can fill before then.
+    virtual void holdSymmetryCheck(bool held) = 0;
     // The colours of these records changed and the tallies were recounted:
     // repaints their areas and the tally columns before returning.
     virtual void repaintRecords(const std::vector<int>& records) = 0;

@@ -43,6 +43,16 @@ ParametersBox::ParametersBox(DesignSurface& view)
     showLimits(copies_.CheckLimits());
     placeBelowMenuBar();
     okButton_->setFocus(Qt::OtherFocusReason);
+    view_.holdSymmetryCheck(true);
+}
+
+ParametersBox::~ParametersBox() {
+    view_.holdSymmetryCheck(false);
+}
+
+void ParametersBox::done(int result) {
+    QDialog::done(result);
+    view_.holdSymmetryCheck(false);
 }
 
 QLineEdit* ParametersBox::field(BoxField which) const {

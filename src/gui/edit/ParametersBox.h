@@ -27,6 +27,7 @@ class ParametersBox : public QDialog {
 
 public:
     explicit ParametersBox(DesignSurface& view);
+    ~ParametersBox() override;
 
     QLineEdit* field(BoxField which) const;
     QPushButton* okButton() const { return okButton_; }
@@ -36,6 +37,7 @@ public:
 
 public slots:
     void accept() override;
+    void done(int result) override;
 
 private:
     void buildControls();

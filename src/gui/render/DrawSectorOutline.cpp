@@ -18,6 +18,10 @@ constexpr double kPenWidth = 6.0;
 
 // Cuts a line to the rectangle (Liang-Barsky); false when nothing is left.
 bool ClipLine(QLineF& line, const QRectF& box) {
+    if (!std::isfinite(line.x1()) || !std::isfinite(line.y1()) || !std::isfinite(line.x2()) ||
+        !std::isfinite(line.y2())) {
+        return false;
+    }
     double t0 = 0.0;
     double t1 = 1.0;
     const double dx = line.dx();

@@ -39,8 +39,20 @@ double HalfChord(double r, double dy2) {
 
 }  // namespace
 
-CoverageRaster::CoverageRaster(QImage& coverage)
-    : image_(coverage), width_(coverage.width()), height_(coverage.height()) {}
+CoverageRaster::CoverageRaster(QImage& coverage, int firstRow, int endRow)
+    : image_(coverage),
+      width_(coverage.width()),
+      firstRow_(std::clamp(firstRow, 0, coverage.height())),
+      endRow_(std::clamp(endRow, firstRow_, coverage.height())) {}
+
+bool CoverageRaster::rowRange(double first, double last, int& from, int& to) const {
+    if (!IndexRange(first - firstRow_, last - firstRow_, endRow_ - firstRow_, from, to)) {
+        return false;
+    }
+    from += firstRow_;
+    to += firstRow_;
+    return true;
+}
 
 bool CoverageRaster::clampRange(double first, double last, int& from, int& to) const {
     return IndexRange(first, last, width_, from, to);
@@ -50,8 +62,8 @@ void CoverageRaster::touch(int y, int from, int to) {
     touched_ |= QRect(QPoint(from, y), QPoint(to, y));
 }
 
-void CoverageRaster::take(uchar* line, int x, double coverage) {
-    const auto value = static_cast<uchar>(std::lround(Clamp01(coverage) * 255.0));
+inline void CoverageRaster::take(uchar* line, int x, double coverage) {
+    const auto value = static_cast<uchar>(Clamp01(coverage) * 255.0 + 0.5);
     line[x] = std::max(line[x], value);
 }
 
@@ -68,8 +80,7 @@ void CoverageRaster::fillBand(QPointF centre, double inner, double outer) {
     const double cx = centre.x();
     int top = 0;
     int bottom = 0;
-    if (!IndexRange(centre.y() - reach - kHalfPixel, centre.y() + reach - kHalfPixel, height_, top,
-                    bottom)) {
+    if (!rowRange(centre.y() - reach - kHalfPixel, centre.y() + reach - kHalfPixel, top, bottom)) {
         return;
     }
     for (int y = top; y <= bottom; ++y) {
@@ -144,7 +155,7 @@ void CoverageRaster::fillLine(QPointF a, QPointF b, double width) {
     }
     int top = 0;
     int bottom = 0;
-    if (!IndexRange(yMin - kHalfPixel, yMax - kHalfPixel, height_, top, bottom)) {
+    if (!rowRange(yMin - kHalfPixel, yMax - kHalfPixel, top, bottom)) {
         return;
     }
     for (int y = top; y <= bottom; ++y) {

@@ -18,7 +18,9 @@ namespace corvane {
 // 1e10): everything is clipped to the image before it becomes an index.
 class CoverageRaster {
 public:
-    explicit CoverageRaster(QImage& coverage);
+    // Draws into the rows [firstRow, endRow) of the image only, so that
+    // several rasters can share one image, each on rows of its own.
+    CoverageRaster(QImage& coverage, int firstRow, int endRow);
 
     // The ring between the radii inner and outer around centre.
     void fillBand(QPointF centre, double inner, double outer);
@@ -33,10 +35,13 @@ private:
     void touch(int y, int from, int to);
     // Clamps a pixel range [first, last] to the image; false when empty.
     bool clampRange(double first, double last, int& from, int& to) const;
+    // The same for rows, within this raster's rows.
+    bool rowRange(double first, double last, int& from, int& to) const;
 
     QImage& image_;
     int width_;
-    int height_;
+    int firstRow_;
+    int endRow_;
     QRect touched_;
 };
 

@@ -14,6 +14,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <thread>
 
 namespace corvane {
 
@@ -97,6 +98,26 @@ QRgb ComposePixel(QRgb fill, uint black, uint red) {
     return qRgb(int(r), int(g), int(b));
 }
 
+// More slices than cores gain nothing; a shop PC rarely has more than this.
+constexpr int kMaxRowSlices = 4;
+
+int RowSlices(int height) {
+    const int cores = static_cast<int>(std::thread::hardware_concurrency());
+    return std::clamp(cores, 1, std::clamp(height, 1, kMaxRowSlices));
+}
+
+// Runs work(slice, firstRow, endRow) for horizontal slices of the picture on
+// all cores at once; the slices share no pixel, so no two threads write one.
+template <typename Work>
+void ForEachRowSlice(int height, const Work& work) {
+    const int slices = RowSlices(height);
+    std::vector<std::jthread> helpers;
+    for (int i = 1; i < slices; ++i) {
+        helpers.emplace_back([&, i] { work(i, height * i / slices, height * (i + 1) / slices); });
+    }
+    work(0, 0, height / slices);
+}
+
 // The measured box of a string carries a sixth of the em on each side.
 double TextPadding(const QFont& font, const QPaintDevice& device) {
     return font.pointSizeF() * device.logicalDpiY() / 72.0 / 6.0;
@@ -175,7 +196,10 @@ void DesignPicture::paintAll(BowlModel& model, QSize clientSize, qreal pixelRati
     paintOutlines(model);
     paintSectorOutline(outline, model);
     tallies_ = layTallies(model);
-    compose(shown_.rect());
+    shown_.bits();  // detach here: the slices below must not copy it each
+    ForEachRowSlice(shown_.height(), [&](int, int firstRow, int endRow) {
+        compose(QRect(0, firstRow, shown_.width(), endRow - firstRow));
+    });
     paintTallies(model, tallies_, QRegion(shown_.rect()));
     shown_.setDevicePixelRatio(s);
 }
@@ -322,22 +346,33 @@ void DesignPicture::paintOutlines(const BowlModel& model) {
         }
     }
     std::sort(bands.begin(), bands.end());
-    CoverageRaster raster(black_);
-    for (std::size_t i = 0; i < bands.size();) {
-        double inner = bands[i].first;
-        double outer = bands[i].second;
-        for (++i; i < bands.size() && bands[i].first <= outer + kBandMergeGap; ++i) {
-            outer = std::max(outer, bands[i].second);
+    std::vector<std::pair<double, double>> merged;
+    for (const auto& band : bands) {
+        if (!merged.empty() && band.first <= merged.back().second + kBandMergeGap) {
+            merged.back().second = std::max(merged.back().second, band.second);
+        } else {
+            merged.push_back(band);
         }
-        raster.fillBand(centre_, inner, std::min(outer, visibleRadius_));
     }
-    outlined_ = raster.touched() | paintJoints(model);
+    std::vector<QRect> touched(RowSlices(black_.height()));
+    black_.bits();  // detached once, before the slices write to it
+    ForEachRowSlice(black_.height(), [&](int slice, int firstRow, int endRow) {
+        CoverageRaster raster(black_, firstRow, endRow);
+        for (const auto& [inner, outer] : merged) {
+            raster.fillBand(centre_, inner, std::min(outer, visibleRadius_));
+        }
+        paintJoints(model, raster);
+        touched[slice] = raster.touched();
+    });
+    outlined_ = QRect();
+    for (const QRect& rect : touched) {
+        outlined_ |= rect;
+    }
 }
 
 // A joint at the left edge of every record, from its inner to its outer
 // radius, with flat ends that stop inside the ring circles.
-QRect DesignPicture::paintJoints(const BowlModel& model) {
-    CoverageRaster raster(black_);
+void DesignPicture::paintJoints(const BowlModel& model, CoverageRaster& raster) const {
     const int last = model.LastLiveIndex();
     for (int k = 1; k <= last; ++k) {
         const SegmentProp& segment = model.SegmentTable[k];
@@ -356,7 +391,6 @@ QRect DesignPicture::paintJoints(const BowlModel& model) {
         raster.fillLine(devicePoint(segment.LeftAngle, inner),
                         devicePoint(segment.LeftAngle, outer), 2.0 * halfOutline_);
     }
-    return raster.touched();
 }
 
 void DesignPicture::paintSectorOutline(const std::optional<SectorOutline>& outline,

@@ -15,6 +15,7 @@
 namespace corvane {
 
 class BowlModel;
+class CoverageRaster;
 struct SectorOutline;
 
 // The picture of a design, kept between paints so that a click repaints
@@ -80,7 +81,7 @@ private:
     void buildShapes(const BowlModel& model);
     void paintFills(const QRect& area);
     void paintOutlines(const BowlModel& model);
-    QRect paintJoints(const BowlModel& model);
+    void paintJoints(const BowlModel& model, CoverageRaster& raster) const;
     void paintSectorOutline(const std::optional<SectorOutline>& outline, const BowlModel& model);
     void compose(const QRect& area);
 

@@ -15,6 +15,11 @@ packages=(
   libreoffice-calc-nogui python3-uno
   # SVG icons, keyboard lock states (XKB), and the tests on an X server
   libqt6svg6 libx11-dev xvfb xauth
+  # The 3D preview: Qt Quick 3D, the QML modules its scene imports, and for
+  # drawing without a desktop (tests, --export-3d) Mesa's software OpenGL on Xvfb.
+  qt6-quick3d-dev qt6-shadertools-dev qt6-declarative-dev
+  qml6-module-quick3d qml6-module-qtquick qml6-module-qtquick-window qml6-module-qtqml-workerscript
+  libgl1-mesa-dri
 )
 
 missing=()

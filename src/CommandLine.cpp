@@ -13,6 +13,7 @@
 #include "NativeFileName.h"
 #include "PdfDocument.h"
 #include "PrintedPage.h"
+#include "ShapeCommandLine.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -216,14 +217,34 @@ int exportImage(const QCommandLineParser& parser, const Options& options) {
     return 0;
 }
 
-int writeCutList(const QCommandLineParser& parser, const Options& options) {
-    const QString unitText = parser.value(options.units);
-    if (unitText != QLatin1String("in") && unitText != QLatin1String("mm")) {
-        printError(QStringLiteral("--units wants in or mm, got \"%1\".").arg(unitText));
+int export3d(const QCommandLineParser& parser, const Options& options, const ShapeOptions& shape) {
+    const std::optional<QSize> size = sizeOption(parser, options);
+    const std::optional<LengthUnit> unit = UnitOption(parser.value(options.units));
+    if (!size || !unit) {
         return 2;
     }
-    const LengthUnit unit =
-        unitText == QLatin1String("mm") ? LengthUnit::Millimetres : LengthUnit::Inches;
+    const std::optional<BowlShape> bowl = ShapeOption(parser, shape, *unit);
+    if (!bowl) {
+        return 2;
+    }
+    BowlModel model;
+    if (!loadHeadlessDesign(parser, model)) {
+        return 1;
+    }
+    return Export3d(parser, shape, model, *bowl, *size);
+}
+
+int writeCutList(const QCommandLineParser& parser, const Options& options,
+                 const ShapeOptions& shape) {
+    const std::optional<LengthUnit> chosen = UnitOption(parser.value(options.units));
+    if (!chosen) {
+        return 2;
+    }
+    const LengthUnit unit = *chosen;
+    const std::optional<BowlShape> bowl = ShapeOption(parser, shape, unit);
+    if (!bowl) {
+        return 2;
+    }
     double kerfInches = kDefaultKerfInches;
     if (parser.isSet(options.kerf)) {
         bool ok = false;
@@ -239,7 +260,8 @@ int writeCutList(const QCommandLineParser& parser, const Options& options) {
     if (!loadHeadlessDesign(parser, model)) {
         return 1;
     }
-    const std::string text = FormatCutListCsv(ComputeCutList(model, kerfInches), unit);
+    const std::string text =
+        FormatCutListCsv(ComputeCutList(model, kerfInches, bowl->ringHeight), unit);
     std::fwrite(text.data(), 1, text.size(), stdout);
     return std::fflush(stdout) == 0 ? 0 : 1;
 }
@@ -249,6 +271,9 @@ int writeCutList(const QCommandLineParser& parser, const Options& options) {
 int RunCommandLine(int argc, char** argv) {
     if (wantsHeadless(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    if (!CanExport3d(argc, argv)) {
+        return 2;
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(kAppTitle));
@@ -267,6 +292,8 @@ int RunCommandLine(int argc, char** argv) {
     parser.addOption(options.kerf);
     parser.addOption(options.printPdf);
     parser.addOption(options.scale);
+    const ShapeOptions shape;
+    AddShapeOptions(parser, shape);
     parser.addPositionalArgument(
         QStringLiteral("design"),
         QStringLiteral("A design CSV file to start with, or to export, print or list."),
@@ -283,7 +310,10 @@ int RunCommandLine(int argc, char** argv) {
         return exportImage(parser, options);
     }
     if (parser.isSet(options.cutList)) {
-        return writeCutList(parser, options);
+        return writeCutList(parser, options, shape);
+    }
+    if (parser.isSet(shape.export3d)) {
+        return export3d(parser, options, shape);
     }
     if (parser.isSet(options.printPdf)) {
         return printPdf(parser, options);

@@ -53,7 +53,7 @@ CutListRow makeRow(const BowlModel& model, int r, double kerf) {
     return row;
 }
 
-std::vector<WoodSummary> summarise(const std::vector<CutListRow>& rows) {
+std::vector<WoodSummary> summarise(const std::vector<CutListRow>& rows, double ringHeight) {
     std::map<std::string, WoodSummary> byName;
     for (const CutListRow& row : rows) {
         for (const WoodCount& wood : row.woods) {
@@ -66,7 +66,9 @@ std::vector<WoodSummary> summarise(const std::vector<CutListRow>& rows) {
     }
     std::vector<WoodSummary> result;
     for (auto& entry : byName) {
-        result.push_back(std::move(entry.second));
+        WoodSummary& wood = entry.second;
+        wood.volume = ringHeight * wood.widestBoard * wood.stripLength;
+        result.push_back(std::move(wood));
     }
     return result;
 }
@@ -78,9 +80,10 @@ std::string discWoodOf(const BowlModel& model) {
 
 }  // namespace
 
-CutList ComputeCutList(const BowlModel& model, double kerfInches) {
+CutList ComputeCutList(const BowlModel& model, double kerfInches, double ringHeightInches) {
     CutList list;
     list.kerf = kerfInches;
+    list.ringHeight = ringHeightInches;
     list.discDiameter = model.ID;
     list.discWood = discWoodOf(model);
     // Rows beyond the table cannot hold segments; a design file may still name them.
@@ -88,7 +91,7 @@ CutList ComputeCutList(const BowlModel& model, double kerfInches) {
     for (int r = 1; r <= rows; ++r) {
         list.rows.push_back(makeRow(model, r, kerfInches));
     }
-    list.summary = summarise(list.rows);
+    list.summary = summarise(list.rows, ringHeightInches);
     return list;
 }
 
@@ -99,6 +102,15 @@ double ToInches(double value, LengthUnit unit) {
 std::string FormatLength(double inches, LengthUnit unit) {
     return unit == LengthUnit::Millimetres ? FormatFixed(inches * kMillimetresPerInch, 1)
                                            : FormatFixed(inches, 3);
+}
+
+std::string FormatVolume(double cubicInches, LengthUnit unit) {
+    return unit == LengthUnit::Millimetres ? FormatFixed(cubicInches * kLitresPerCubicInch, 3)
+                                           : FormatFixed(cubicInches / kCubicInchesPerBoardFoot, 3);
+}
+
+const char* VolumeLabel(LengthUnit unit) {
+    return unit == LengthUnit::Millimetres ? "litres" : "board feet";
 }
 
 std::string FormatAngle(double degrees) {
@@ -113,10 +125,11 @@ CutListTable CutListRowTable(const CutList& list, LengthUnit unit) {
     const std::string u = std::string(" (") + UnitLabel(unit) + ")";
     CutListTable table{{"Row", "Inner Diameter" + u, "Outer Diameter" + u, "Segments",
                         "Wedge Angle (deg)", "Miter Angle from Square (deg)", "Outer Length" + u,
-                        "Inner Length" + u, "Board Width" + u, "Wood", "Count",
+                        "Inner Length" + u, "Board Width" + u, "Ring Height" + u, "Wood", "Count",
                         "Strip Length" + u}};
+    const std::string ringHeight = FormatLength(list.ringHeight, unit);
     table.push_back({"Disc", "", FormatLength(list.discDiameter, unit), "1", "", "", "", "", "",
-                     list.discWood, "1", ""});
+                     ringHeight, list.discWood, "1", ""});
     for (const CutListRow& row : list.rows) {
         const auto measure = [&](double inches) {
             return row.hasSegments ? FormatLength(inches, unit) : std::string();
@@ -129,7 +142,8 @@ CutListTable CutListRowTable(const CutList& list, LengthUnit unit) {
                                                 row.hasSegments ? FormatAngle(row.miterAngle) : "",
                                                 measure(row.outerLength),
                                                 measure(row.innerLength),
-                                                measure(row.boardWidth)};
+                                                measure(row.boardWidth),
+                                                ringHeight};
         for (const WoodCount& wood : row.woods) {
             std::vector<std::string> line = shape;
             line.push_back(wood.name);
@@ -143,11 +157,14 @@ CutListTable CutListRowTable(const CutList& list, LengthUnit unit) {
 
 CutListTable CutListSummaryTable(const CutList& list, LengthUnit unit) {
     const std::string u = std::string(" (") + UnitLabel(unit) + ")";
-    CutListTable table{{"Wood", "Segments", "Total Strip Length" + u, "Widest Board Width" + u}};
+    CutListTable table{{"Wood", "Segments", "Total Strip Length" + u, "Widest Board Width" + u,
+                        "Board Thickness" + u,
+                        std::string("Board Volume (") + VolumeLabel(unit) + ")"}};
+    const std::string thickness = FormatLength(list.ringHeight, unit);
     for (const WoodSummary& wood : list.summary) {
         table.push_back({wood.name, std::to_string(wood.segments),
-                         FormatLength(wood.stripLength, unit),
-                         FormatLength(wood.widestBoard, unit)});
+                         FormatLength(wood.stripLength, unit), FormatLength(wood.widestBoard, unit),
+                         thickness, FormatVolume(wood.volume, unit)});
     }
     return table;
 }
@@ -167,7 +184,8 @@ void appendTable(std::string& out, const CutListTable& table) {
 
 std::string FormatCutListCsv(const CutList& list, LengthUnit unit) {
     std::string out = std::string("Corvane Cut List,Units: ") + UnitLabel(unit) +
-                      ",Kerf: " + FormatLength(list.kerf, unit) + "\r\n";
+                      ",Kerf: " + FormatLength(list.kerf, unit) +
+                      ",Ring Height: " + FormatLength(list.ringHeight, unit) + "\r\n";
     appendTable(out, CutListRowTable(list, unit));
     out += "\r\nSummary\r\n";
     appendTable(out, CutListSummaryTable(list, unit));

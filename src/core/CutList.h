@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BowlModel.h"
+#include "BowlShape.h"
 
 #include <string>
 #include <vector>
@@ -15,6 +16,8 @@ enum class LengthUnit { Inches, Millimetres };
 
 inline constexpr double kDefaultKerfInches = 0.125;
 inline constexpr double kMillimetresPerInch = 25.4;
+inline constexpr double kCubicInchesPerBoardFoot = 144.0;
+inline constexpr double kLitresPerCubicInch = 0.016387064;
 inline constexpr const char* kNotChosenName = "not yet chosen";
 
 struct WoodCount {
@@ -37,15 +40,19 @@ struct CutListRow {
     std::vector<WoodCount> woods;
 };
 
+// The board stock of one wood: boards as thick as a ring, as wide as the
+// widest row needs, and as long as all its strips together.
 struct WoodSummary {
     std::string name;
     int segments = 0;
     double stripLength = 0.0;
     double widestBoard = 0.0;
+    double volume = 0.0;  // cubic inches: ring height x widest board x strip length
 };
 
 struct CutList {
     double kerf = kDefaultKerfInches;
+    double ringHeight = kDefaultRingHeightInches;  // every ring, and the disc, is this thick
     double discDiameter = 0.0;
     std::string discWood;
     std::vector<CutListRow> rows;
@@ -54,9 +61,12 @@ struct CutList {
 
 // Counts come from the row tallies, so the cut list always agrees with the
 // tally column of the view.
-CutList ComputeCutList(const BowlModel& model, double kerfInches);
+CutList ComputeCutList(const BowlModel& model, double kerfInches, double ringHeightInches);
 
 std::string FormatLength(double inches, LengthUnit unit);
+// Board feet for inches, litres for millimetres.
+std::string FormatVolume(double cubicInches, LengthUnit unit);
+const char* VolumeLabel(LengthUnit unit);  // "board feet" or "litres"
 std::string FormatAngle(double degrees);
 const char* UnitLabel(LengthUnit unit);  // "in" or "mm"
 double ToInches(double value, LengthUnit unit);

@@ -1,22 +1,15 @@
 #include "CutList.h"
 
+#include "DesignOf.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 using namespace corvane;
+using corvane::testing::DesignOf;
 
 namespace {
-
-BowlModel designOf(double id, double od, int rows, int segments) {
-    BowlModel model;
-    model.ID = id;
-    model.OD = od;
-    model.Rows = rows;
-    model.Segments = segments;
-    model.ComputeGeometry(96);
-    return model;
-}
 
 void fill(BowlModel& model, int index, Argb color) {
     model.FillColor = color;
@@ -27,7 +20,7 @@ void fill(BowlModel& model, int index, Argb color) {
 
 // 12 segments between diameters 9 and 10, worked out by hand.
 TEST(CutListTest, TwelveSegmentRingMatchesTheHandCalculation) {
-    const CutList list = ComputeCutList(designOf(9.0, 10.0, 1, 12), kDefaultKerfInches);
+    const CutList list = ComputeCutList(DesignOf(9.0, 10.0, 1, 12), kDefaultKerfInches, 1.0);
     ASSERT_EQ(list.rows.size(), 1u);
     const CutListRow& row = list.rows[0];
     EXPECT_DOUBLE_EQ(row.miterAngle, 15.0);
@@ -40,7 +33,8 @@ TEST(CutListTest, TwelveSegmentRingMatchesTheHandCalculation) {
 }
 
 TEST(CutListTest, DefaultDesignRowOne) {
-    const CutList list = ComputeCutList(designOf(3.5, 8.1, 8, 24), kDefaultKerfInches);
+    const CutList list =
+        ComputeCutList(DesignOf(3.5, 8.1, 8, 24), kDefaultKerfInches, kDefaultRingHeightInches);
     ASSERT_EQ(list.rows.size(), 8u);
     const CutListRow& row = list.rows[0];
     EXPECT_DOUBLE_EQ(row.innerDiameter, 3.5);
@@ -60,13 +54,13 @@ TEST(CutListTest, DefaultDesignRowOne) {
 }
 
 TEST(CutListTest, CountsFollowTheTalliesAndStripsAddTheKerf) {
-    BowlModel model = designOf(3.5, 8.1, 8, 24);
+    BowlModel model = DesignOf(3.5, 8.1, 8, 24);
     fill(model, 0, 0xFF8B4513u);
     fill(model, 2 * 24 + 1, 0xFF8B4513u);
     fill(model, 2 * 24 + 2, 0xFFEFDDD4u);
     fill(model, 5 * 24 + 9, 0xFF8B4513u);
     model.RecountRowTallies();
-    const CutList list = ComputeCutList(model, 0.25);
+    const CutList list = ComputeCutList(model, 0.25, 0.5);
     EXPECT_EQ(list.discWood, "Walnut");
     for (const CutListRow& row : list.rows) {
         const ColorCounts& tallies = model.RowTallies.at(row.row);
@@ -88,11 +82,35 @@ TEST(CutListTest, CountsFollowTheTalliesAndStripsAddTheKerf) {
                      std::max(list.rows[2].boardWidth, list.rows[5].boardWidth));
     EXPECT_EQ(list.summary[2].name, kNotChosenName);
     EXPECT_EQ(list.summary[2].segments, 8 * 24 - 3);
+    for (const WoodSummary& wood : list.summary) {
+        EXPECT_DOUBLE_EQ(wood.volume, 0.5 * wood.widestBoard * wood.stripLength) << wood.name;
+    }
+}
+
+// A whole ring of 12 from a board 1 in thick: 12 x (2.679 + 0.125) in of a
+// 0.653 in wide board is 21.97 cubic inches, 0.153 board feet or 0.360 litres.
+TEST(CutListTest, BoardStockIsRingHeightByWidestBoardByStripLength) {
+    BowlModel model = DesignOf(9.0, 10.0, 1, 12);
+    for (int k = 1; k <= 12; ++k) {
+        fill(model, k, 0xFFC19A6Bu);
+    }
+    model.RecountRowTallies();
+    const CutList list = ComputeCutList(model, kDefaultKerfInches, 1.0);
+    ASSERT_EQ(list.summary.size(), 1u);
+    const WoodSummary& teak = list.summary[0];
+    EXPECT_NEAR(teak.volume, 12 * (list.rows[0].outerLength + 0.125) * list.rows[0].boardWidth,
+                1e-9);
+    EXPECT_EQ(FormatVolume(teak.volume, LengthUnit::Inches), "0.153");
+    EXPECT_EQ(FormatVolume(teak.volume, LengthUnit::Millimetres), "0.360");
+    const CutListTable table = CutListSummaryTable(list, LengthUnit::Inches);
+    EXPECT_EQ(table[0][5], "Board Volume (board feet)");
+    EXPECT_EQ(table[1],
+              (std::vector<std::string>{"Teak", "12", "33.654", "0.653", "1.000", "0.153"}));
 }
 
 TEST(CutListTest, DesignsWithoutSegmentsOrWithAbsurdRowsStayBounded) {
-    BowlModel noSegments = designOf(3.5, 8.1, 3, 0);
-    const CutList list = ComputeCutList(noSegments, kDefaultKerfInches);
+    BowlModel noSegments = DesignOf(3.5, 8.1, 3, 0);
+    const CutList list = ComputeCutList(noSegments, kDefaultKerfInches, kDefaultRingHeightInches);
     ASSERT_EQ(list.rows.size(), 3u);
     EXPECT_FALSE(list.rows[0].hasSegments);
     const CutListTable table = CutListRowTable(list, LengthUnit::Inches);
@@ -101,19 +119,23 @@ TEST(CutListTest, DesignsWithoutSegmentsOrWithAbsurdRowsStayBounded) {
     BowlModel fromFile;
     fromFile.Rows = 1'000'000;
     fromFile.Segments = 0;
-    EXPECT_EQ(ComputeCutList(fromFile, kDefaultKerfInches).rows.size(), size_t(kMaxLiveSegments));
+    EXPECT_EQ(ComputeCutList(fromFile, kDefaultKerfInches, kDefaultRingHeightInches).rows.size(),
+              size_t(kMaxLiveSegments));
 }
 
 TEST(CutListTest, CsvHasTheHeaderTheRowsAndTheSummary) {
-    BowlModel model = designOf(9.0, 10.0, 1, 12);
+    BowlModel model = DesignOf(9.0, 10.0, 1, 12);
     fill(model, 3, 0xFFC19A6Bu);
     model.RecountRowTallies();
     const std::string csv =
-        FormatCutListCsv(ComputeCutList(model, kDefaultKerfInches), LengthUnit::Millimetres);
-    EXPECT_EQ(csv.rfind("Corvane Cut List,Units: mm,Kerf: 3.2\r\n", 0), 0u);
-    EXPECT_NE(csv.find("\r\n1,228.6,254.0,12,30.00,15.00,68.1,59.2,16.6,Teak,1,71.2\r\n"),
+        FormatCutListCsv(ComputeCutList(model, kDefaultKerfInches, 0.75), LengthUnit::Millimetres);
+    EXPECT_EQ(csv.rfind("Corvane Cut List,Units: mm,Kerf: 3.2,Ring Height: 19.0\r\n", 0), 0u);
+    EXPECT_NE(csv.find("\r\nDisc,,228.6,1,,,,,,19.0,not yet chosen,1,\r\n"), std::string::npos);
+    EXPECT_NE(csv.find("\r\n1,228.6,254.0,12,30.00,15.00,68.1,59.2,16.6,19.0,Teak,1,71.2\r\n"),
               std::string::npos);
+    // 0.75 x 0.653 x 2.804 cubic inches
     EXPECT_NE(csv.find("\r\nSummary\r\nWood,Segments,Total Strip Length (mm),Widest Board Width "
-                       "(mm)\r\nTeak,1,71.2,16.6\r\n"),
+                       "(mm),Board Thickness (mm),Board Volume (litres)\r\nTeak,1,71.2,16.6,19.0,"
+                       "0.023\r\n"),
               std::string::npos);
 }

@@ -11,6 +11,7 @@
 #include "DesignView.h"
 #include "LockIndicators.h"
 #include "MenuLayout.h"
+#include "PreviewDock.h"
 #include "StatusPane.h"
 #include "ToolbarCustomization.h"
 #include "UnsavedChangesGuard.h"
@@ -86,6 +87,7 @@ MainWindow::MainWindow(BowlModel& model, const CommandTarget* applicationCommand
     InstallViewCommands(*view_);
     unsavedChangesGuard_ = new UnsavedChangesGuard(*view_);
     buildCutListPanel();
+    buildPreviewDock();
     router_.setTargets({&view_->commands(), &commands_, applicationCommands});
     addFrameCommands();
     buildMenuBar();
@@ -263,9 +265,21 @@ void MainWindow::buildCutListPanel() {
     addDockWidget(Qt::RightDockWidgetArea, cutListPanel_);
     cutListPanel_->hide();
     new CutListCommands(*view_, *cutListPanel_);
-    commands_.add(cmd::ViewCutList,
-                  [this] { cutListPanel_->setVisible(!cutListPanel_->isVisible()); });
-    commands_.setChecked(cmd::ViewCutList, [this] { return cutListPanel_->isVisible(); });
+    addDockToggle(cmd::ViewCutList, cutListPanel_);
+}
+
+// The 3D preview starts hidden and is made when first shown; once shown, its
+// place is kept with the toolbars.
+void MainWindow::buildPreviewDock() {
+    previewDock_ = new PreviewDock(*view_, cutListPanel_->settings(), this);
+    addDockWidget(Qt::RightDockWidgetArea, previewDock_);
+    previewDock_->hide();
+    addDockToggle(cmd::ViewPreview3D, previewDock_);
+}
+
+void MainWindow::addDockToggle(int commandId, QDockWidget* dock) {
+    commands_.add(commandId, [dock] { dock->setVisible(!dock->isVisible()); });
+    commands_.setChecked(commandId, [dock] { return dock->isVisible(); });
 }
 
 void MainWindow::setUpCustomization() {

@@ -8,6 +8,7 @@
 #include <QPointer>
 
 class QAction;
+class QDockWidget;
 class QLabel;
 class QMenu;
 class QToolBar;
@@ -17,6 +18,7 @@ namespace corvane {
 class BowlModel;
 class DesignView;
 class CutListPanel;
+class PreviewDock;
 class UnsavedChangesGuard;
 class CustomizeDialog;
 class ToolbarCustomization;
@@ -41,6 +43,7 @@ public:
     QLabel* messagePane() const { return messagePane_; }
     LockIndicators* lockIndicators() const { return lockIndicators_; }
     CutListPanel* cutListPanel() const { return cutListPanel_; }
+    PreviewDock* previewDock() const { return previewDock_; }
     UnsavedChangesGuard* unsavedChangesGuard() const { return unsavedChangesGuard_; }
 
     // The action that sends a command from the menu bar (nullptr if none).
@@ -81,6 +84,8 @@ private:
     QAction* makeCommandAction(int id, const QString& text, QObject* parent);
     void fillToolbarList(QMenu* menu);
     void buildCutListPanel();
+    void buildPreviewDock();
+    void addDockToggle(int commandId, QDockWidget* dock);
     void restoreWindowRect(const AppSettings& settings);
 
     BowlModel& model_;
@@ -91,6 +96,7 @@ private:
     QLabel* messagePane_ = nullptr;
     LockIndicators* lockIndicators_ = nullptr;
     CutListPanel* cutListPanel_ = nullptr;
+    PreviewDock* previewDock_ = nullptr;
     UnsavedChangesGuard* unsavedChangesGuard_ = nullptr;
     QMap<int, QAction*> menuActions_;
     QList<QPointer<QAction>> commandActions_;

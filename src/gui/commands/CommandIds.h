@@ -34,6 +34,7 @@ inline constexpr int UndoLast100 = 32830;
 inline constexpr int PrintCutList = 32840;
 inline constexpr int SaveCutListCsv = 32841;
 inline constexpr int ViewCutList = 32842;
+inline constexpr int ViewPreview3D = 32843;
 
 // Framework commands.
 inline constexpr int Customize = 126;

@@ -111,6 +111,7 @@ std::vector<MenuEntry> buildLayout() {
         end(),
         end(),
         item(cmd::ViewCutList, "Cut List"),
+        item(cmd::ViewPreview3D, "3D Preview"),
         end(),
 
         menu("&Help"),

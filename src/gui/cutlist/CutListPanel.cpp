@@ -1,6 +1,5 @@
 #include "CutListPanel.h"
 
-#include "AppSettings.h"
 #include "BowlModel.h"
 #include "DesignSurface.h"
 
@@ -45,19 +44,12 @@ void showTable(QTableWidget* widget, const CutListTable& table) {
     }
 }
 
-LengthUnit unitFromSetting(const QString& text) {
-    return text == QLatin1String("mm") ? LengthUnit::Millimetres : LengthUnit::Inches;
-}
-
 }  // namespace
 
 CutListPanel::CutListPanel(DesignSurface& view, QWidget* parent)
     : QDockWidget(QStringLiteral("Cut List"), parent), view_(view) {
     setObjectName(QStringLiteral("CutListDock"));
-    AppSettings settings;
-    unit_ = unitFromSetting(settings.value("CutListUnits", "in").toString());
-    const double storedKerf = settings.value("CutListKerfInches", kDefaultKerfInches).toDouble();
-    kerfInches_ = storedKerf >= 0.0 && storedKerf <= 1.0 ? storedKerf : kDefaultKerfInches;
+    settings_ = new CutListSettings(this);
 
     auto* body = new QWidget(this);
     auto* layout = new QVBoxLayout(body);
@@ -72,6 +64,7 @@ CutListPanel::CutListPanel(DesignSurface& view, QWidget* parent)
     setWidget(body);
 
     connect(&view_, &DesignSurface::designChanged, this, &CutListPanel::refresh);
+    connect(settings_, &CutListSettings::changed, this, &CutListPanel::onSettingsChanged);
     connect(this, &QDockWidget::visibilityChanged, this, [this](bool visible) {
         if (visible && stale_) {
             refresh();
@@ -86,7 +79,7 @@ QWidget* CutListPanel::buildSettingsRow() {
     units_ = new QComboBox(row);
     units_->addItem(QStringLiteral("Inches"));
     units_->addItem(QStringLiteral("Millimetres"));
-    units_->setCurrentIndex(unit_ == LengthUnit::Millimetres ? 1 : 0);
+    units_->setCurrentIndex(unit() == LengthUnit::Millimetres ? 1 : 0);
     kerf_ = new QDoubleSpinBox(row);
     configureKerfBox();
     layout->addWidget(new QLabel(QStringLiteral("Kerf:")));
@@ -102,58 +95,52 @@ QWidget* CutListPanel::buildSettingsRow() {
 // The kerf is kept in inches and shown in the chosen units.
 void CutListPanel::configureKerfBox() {
     const QSignalBlocker blocker(kerf_);
-    const bool metric = unit_ == LengthUnit::Millimetres;
+    const bool metric = unit() == LengthUnit::Millimetres;
     kerf_->setDecimals(metric ? 1 : 3);
     kerf_->setSingleStep(metric ? 0.1 : 0.005);
     kerf_->setRange(0.0, metric ? kMillimetresPerInch : 1.0);
     kerf_->setSuffix(metric ? QStringLiteral(" mm") : QStringLiteral(" in"));
-    kerf_->setValue(metric ? kerfInches_ * kMillimetresPerInch : kerfInches_);
+    kerf_->setValue(metric ? kerfInches() * kMillimetresPerInch : kerfInches());
 }
 
 void CutListPanel::onUnitChosen() {
-    unit_ = units_->currentIndex() == 1 ? LengthUnit::Millimetres : LengthUnit::Inches;
-    configureKerfBox();
-    saveSettings();
-    refresh();
+    settings_->setUnit(units_->currentIndex() == 1 ? LengthUnit::Millimetres : LengthUnit::Inches);
 }
 
 void CutListPanel::onKerfEdited() {
-    kerfInches_ = ToInches(kerf_->value(), unit_);
-    saveSettings();
-    refresh();
+    settings_->setKerfInches(ToInches(kerf_->value(), unit()));
 }
 
-void CutListPanel::saveSettings() const {
-    AppSettings settings;
-    settings.setValue("CutListUnits", QString::fromLatin1(UnitLabel(unit_)));
-    settings.setValue("CutListKerfInches", kerfInches_);
+// The units, kerf or ring height changed here or in the 3D preview.
+void CutListPanel::onSettingsChanged() {
+    const QSignalBlocker blocker(units_);
+    units_->setCurrentIndex(unit() == LengthUnit::Millimetres ? 1 : 0);
+    configureKerfBox();
+    refresh();
 }
 
 LengthUnit CutListPanel::unit() const {
-    return unit_;
+    return settings_->unit();
 }
 
 double CutListPanel::kerfInches() const {
-    return kerfInches_;
+    return settings_->kerfInches();
 }
 
 void CutListPanel::setUnit(LengthUnit unit) {
-    units_->setCurrentIndex(unit == LengthUnit::Millimetres ? 1 : 0);
+    settings_->setUnit(unit);
 }
 
 void CutListPanel::setKerfInches(double inches) {
-    kerfInches_ = inches;
-    configureKerfBox();
-    saveSettings();
-    refresh();
+    settings_->setKerfInches(inches);
 }
 
 CutList CutListPanel::currentList() const {
-    return ComputeCutList(view_.model(), kerfInches_);
+    return ComputeCutList(view_.model(), kerfInches(), settings_->ringHeightInches());
 }
 
 std::string CutListPanel::csvText() const {
-    return FormatCutListCsv(currentList(), unit_);
+    return FormatCutListCsv(currentList(), unit());
 }
 
 void CutListPanel::refresh() {
@@ -163,8 +150,8 @@ void CutListPanel::refresh() {
     }
     stale_ = false;
     const CutList list = currentList();
-    showTable(rowTable_, CutListRowTable(list, unit_));
-    showTable(summaryTable_, CutListSummaryTable(list, unit_));
+    showTable(rowTable_, CutListRowTable(list, unit()));
+    showTable(summaryTable_, CutListSummaryTable(list, unit()));
 }
 
 }  // namespace corvane

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CutList.h"
+#include "CutListSettings.h"
 
 #include <QDockWidget>
 
@@ -13,7 +14,8 @@ namespace corvane {
 class DesignSurface;
 
 // The "Cut List" dock: what to cut for the design on screen, kept up to date
-// after every change, with the kerf and units the woodworker works in.
+// after every change, with the kerf and units the woodworker works in and
+// the board stock the ring height asks for.
 class CutListPanel : public QDockWidget {
     Q_OBJECT
 
@@ -24,6 +26,8 @@ public:
     double kerfInches() const;
     void setUnit(LengthUnit unit);
     void setKerfInches(double inches);
+    // Shared with the 3D preview, which edits the ring height.
+    CutListSettings& settings() { return *settings_; }
 
     CutList currentList() const;
     // The same cut list as text, as the command line and "Save Cut List as CSV" write it.
@@ -40,15 +44,14 @@ private:
     void configureKerfBox();
     void onUnitChosen();
     void onKerfEdited();
-    void saveSettings() const;
+    void onSettingsChanged();
 
     DesignSurface& view_;
     QComboBox* units_ = nullptr;
     QDoubleSpinBox* kerf_ = nullptr;
     QTableWidget* rowTable_ = nullptr;
     QTableWidget* summaryTable_ = nullptr;
-    double kerfInches_ = kDefaultKerfInches;
-    LengthUnit unit_ = LengthUnit::Inches;
+    CutListSettings* settings_ = nullptr;
     bool stale_ = true;
 };
 

@@ -5,11 +5,15 @@
 #include "CommandIds.h"
 #include "CutListPanel.h"
 #include "DesignView.h"
+#include "LengthField.h"
 #include "MainWindow.h"
+#include "PreviewDock.h"
+#include "PreviewPanel.h"
 #include "TestEnvironment.h"
 #include "ViewProbe.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QPrinter>
 #include <QProcess>
 #include <QTableWidget>
@@ -37,15 +41,26 @@ class CutListTest : public test::AppTestCase {
 
     void start() { fixture_.restart(QSize(1400, 800)); }
 
+    static int columnOf(QTableWidget* table, const QString& title) {
+        for (int c = 0; c < table->columnCount(); ++c) {
+            if (table->horizontalHeaderItem(c)->text() == title) {
+                return c;
+            }
+        }
+        return -1;
+    }
+
     // Wood name and count of every line of the row table, per row number.
     QMap<int, QList<QPair<QString, int>>> shownCounts() {
         QMap<int, QList<QPair<QString, int>>> counts;
         QTableWidget* table = panel().rowTable();
+        const int wood = columnOf(table, QStringLiteral("Wood"));
+        const int count = columnOf(table, QStringLiteral("Count"));
         for (int r = 0; r < table->rowCount(); ++r) {
             const QString row = table->item(r, 0)->text();
             if (row != QLatin1String("Disc")) {
                 counts[row.toInt()].append(
-                    {table->item(r, 9)->text(), table->item(r, 10)->text().toInt()});
+                    {table->item(r, wood)->text(), table->item(r, count)->text().toInt()});
             }
         }
         return counts;
@@ -120,9 +135,18 @@ private slots:
         panel().setUnit(LengthUnit::Millimetres);
         QCOMPARE(table->item(1, 6)->text(), QStringLiteral("13.6"));
         panel().setKerfInches(0.1);
+        QVERIFY(panel().settings().setRingHeightInches(1.25));
+        QVERIFY(!panel().settings().setRingHeightInches(0.0));
+        QVERIFY(panel().settings().setWallThicknessInches(0.5));
         start();
         QCOMPARE(panel().unit(), LengthUnit::Millimetres);
         QCOMPARE(panel().kerfInches(), 0.1);
+        QCOMPARE(panel().settings().ringHeightInches(), 1.25);
+        QCOMPARE(panel().settings().wallThicknessInches(), 0.5);
+        // A hand-edited settings file cannot bring in a ring height beyond the limits.
+        AppSettings().setValue("RingHeightInches", -3.0);
+        start();
+        QCOMPARE(panel().settings().ringHeightInches(), kDefaultRingHeightInches);
     }
 
     void commandLinePrintsWhatThePanelShows() {
@@ -134,14 +158,55 @@ private slots:
         QCOMPARE(runCutList({"--cut-list", design}), QString::fromStdString(panel().csvText()));
         panel().setUnit(LengthUnit::Millimetres);
         panel().setKerfInches(3.0 / 25.4);
-        QCOMPARE(runCutList({"--cut-list", "--units", "mm", "--kerf", "3", design}),
+        QVERIFY(panel().settings().setRingHeightInches(25.0 / 25.4));
+        QCOMPARE(runCutList(
+                     {"--cut-list", "--units", "mm", "--kerf", "3", "--ring-height", "25", design}),
                  QString::fromStdString(panel().csvText()));
+        QVERIFY(runCutList({"--cut-list", "--ring-height", "7", design}).startsWith("failed: "));
 
         const QString saved = tempPath("cut list");
         dialogs().fileAnswers.push_back(saved);
         QVERIFY(frame().runCommand(cmd::SaveCutListCsv));
         QCOMPARE(dialogs().messages.last(), QStringLiteral("Cut list saved successfully."));
         QCOMPARE(readAll(saved + ".csv").toStdString(), panel().csvText());
+    }
+
+    // The ring height is typed in the 3D panel in the cut list's units; a
+    // value beyond its limits is framed in red and not taken. Without OpenGL
+    // (the offscreen platform) the panel says why it shows no bowl.
+    void ringHeightIsTypedInThePreviewPanel() {
+        QVERIFY(frame().runCommand(cmd::ViewPreview3D));
+        PreviewPanel* preview = frame().previewDock()->panel();
+        QVERIFY(preview != nullptr);
+        QVERIFY(preview->renderer() == nullptr);
+        const QString noOpenGl = preview->messageLine()->text();
+        QVERIFY(noOpenGl.contains(QStringLiteral("needs OpenGL")));
+        LengthField* field = preview->ringHeightField();
+        CutListSettings& settings = panel().settings();
+        QCOMPARE(field->text(), QStringLiteral("0.75"));
+        QCOMPARE(preview->wallThicknessField()->text(), QStringLiteral("0.25"));
+        field->selectAll();
+        QTest::keyClicks(field, "0");
+        QVERIFY(field->styleSheet().contains(QStringLiteral("#FF0000")));
+        QVERIFY(preview->messageLine()->text().startsWith(QStringLiteral("Ring height must be")));
+        QCOMPARE(settings.ringHeightInches(), 0.75);
+        QTest::keyClicks(field, ".5");
+        QVERIFY(field->styleSheet().isEmpty());
+        QCOMPARE(preview->messageLine()->text(), noOpenGl);
+        QCOMPARE(settings.ringHeightInches(), 0.5);
+        QTableWidget* rows = panel().rowTable();
+        const int ringHeight = columnOf(rows, QStringLiteral("Ring Height (in)"));
+        QCOMPARE(rows->item(1, ringHeight)->text(), QStringLiteral("0.500"));
+
+        panel().setUnit(LengthUnit::Millimetres);
+        QCOMPARE(field->text(), QStringLiteral("12.7"));
+        field->selectAll();
+        QTest::keyClicks(field, "mm");
+        QCOMPARE(field->problem(), QStringLiteral("Enter a number."));
+        field->selectAll();
+        QTest::keyClicks(field, "20 mm");
+        QCOMPARE(settings.ringHeightInches(), 20 / 25.4);
+        QCOMPARE(rows->item(1, ringHeight)->text(), QStringLiteral("20.0"));
     }
 
     void printCutListFlowsOverPages() {

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "BowlModel.h"
+#include "BowlShape.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace corvane {
+
+// The bowl as a triangle mesh for the 3D preview: the solid of revolution
+// whose outside, seen from straight above, is the plan. The disc is the
+// bottom, one ring height thick; row r is a conical band from its inner
+// radius at height r x ring height to its outer radius one ring height
+// higher, cut into the row's segments at the plan's angles and coloured like
+// them. The wall is as thick as the shape says, measured square to the wall.
+//
+// Units are inches. y points up from the underside of the disc; a point of
+// the plan at angle t (degrees, clockwise on the screen) and radius r lies at
+// x = r cos t, z = r sin t, so a camera straight above the bowl whose up
+// direction is -z sees the plan as it is drawn.
+
+// Unfilled segments show as plain, pale wood rather than the plan's white.
+inline constexpr Argb kUnfilledWoodColor = 0xFFE8D8BCu;
+
+struct MeshPoint {
+    float x = 0.0f;
+    float y = 0.0f;
+    float z = 0.0f;
+};
+
+enum class MeshSurface { DiscBottom, DiscSide, Floor, Outside, Inside, Rim };
+
+// The vertices and triangles of one surface of one segment (segment 0 is
+// the disc), so that callers can find what belongs where.
+struct MeshPart {
+    int segment = 0;
+    MeshSurface surface = MeshSurface::Outside;
+    std::uint32_t firstVertex = 0;
+    std::uint32_t vertexCount = 0;
+    std::uint32_t firstIndex = 0;
+    std::uint32_t indexCount = 0;
+};
+
+struct BowlMesh {
+    // Interleaved per vertex: position x y z, normal x y z, colour r g b a
+    // (0..1, linear light: the plan's sRGB colours with the gamma taken out).
+    static constexpr int kFloatsPerVertex = 10;
+    static constexpr int kNormalOffset = 3;
+    static constexpr int kColorOffset = 6;
+
+    std::vector<float> vertices;
+    std::vector<std::uint32_t> indices;  // triangles, counter-clockwise seen from outside
+    std::vector<MeshPart> parts;
+    MeshPoint boundsMin;
+    MeshPoint boundsMax;
+
+    std::size_t vertexCount() const { return vertices.size() / kFloatsPerVertex; }
+    MeshPoint position(std::size_t vertex) const;
+    MeshPoint normal(std::size_t vertex) const;
+    Argb color(std::size_t vertex) const;  // back in the plan's terms: opaque sRGB bytes
+};
+
+// Arcs are cut finely enough for a smooth outline; very tall designs get
+// fewer cuts per circle so that the mesh stays small enough to redraw.
+int SlicesPerCircle(int rows);
+
+// Reads the live records of the segment table: their radii, angles and
+// colours as the plan shows them (radii in pixels at model.PixelsPerInch).
+// Any table content gives a mesh within its bounds: records with unusable
+// numbers are left out.
+BowlMesh BuildBowlMesh(const BowlModel& model, const BowlShape& shape);
+
+}  // namespace corvane

@@ -1,0 +1,80 @@
+#include "CutListSettings.h"
+
+#include "AppSettings.h"
+
+namespace corvane {
+
+namespace {
+
+constexpr double kMaxKerfInches = 1.0;
+
+double storedLength(const AppSettings& settings, const char* key, double fallback,
+                    LimitError (*check)(double)) {
+    bool isNumber = false;
+    const double inches = settings.value(key).toDouble(&isNumber);
+    return isNumber && !check(inches) ? inches : fallback;
+}
+
+LimitError checkKerf(double inches) {
+    return inches >= 0.0 && inches <= kMaxKerfInches ? LimitError() : LimitError("kerf");
+}
+
+}  // namespace
+
+CutListSettings::CutListSettings(QObject* parent) : QObject(parent) {
+    const AppSettings settings;
+    unit_ = settings.value("CutListUnits", "in").toString() == QLatin1String("mm")
+                ? LengthUnit::Millimetres
+                : LengthUnit::Inches;
+    kerfInches_ = storedLength(settings, "CutListKerfInches", kDefaultKerfInches, checkKerf);
+    shape_.ringHeight =
+        storedLength(settings, "RingHeightInches", kDefaultRingHeightInches, CheckRingHeight);
+    shape_.wallThickness = storedLength(settings, "WallThicknessInches",
+                                        kDefaultWallThicknessInches, CheckWallThickness);
+}
+
+void CutListSettings::setUnit(LengthUnit unit) {
+    if (unit != unit_) {
+        unit_ = unit;
+        save();
+        emit changed();
+    }
+}
+
+void CutListSettings::setKerfInches(double inches) {
+    changeTo(kerfInches_, inches);
+}
+
+bool CutListSettings::setRingHeightInches(double inches) {
+    if (CheckRingHeight(inches)) {
+        return false;
+    }
+    changeTo(shape_.ringHeight, inches);
+    return true;
+}
+
+bool CutListSettings::setWallThicknessInches(double inches) {
+    if (CheckWallThickness(inches)) {
+        return false;
+    }
+    changeTo(shape_.wallThickness, inches);
+    return true;
+}
+
+void CutListSettings::changeTo(double& setting, double inches) {
+    if (setting != inches) {
+        setting = inches;
+        save();
+        emit changed();
+    }
+}
+
+void CutListSettings::save() const {
+    AppSettings settings;
+    settings.setValue("CutListUnits", QString::fromLatin1(UnitLabel(unit_)));
+    settings.setValue("CutListKerfInches", kerfInches_);
+    settings.setValue("RingHeightInches", shape_.ringHeight);
+    settings.setValue("WallThicknessInches", shape_.wallThickness);
+}
+
+}  // namespace corvane

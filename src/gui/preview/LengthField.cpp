@@ -1,0 +1,56 @@
+#include "LengthField.h"
+
+#include "NumberText.h"
+
+#include <cmath>
+
+namespace corvane {
+
+namespace {
+
+const QString kOutOfLimitsStyle = QStringLiteral("QLineEdit { border: 2px solid #FF0000; }");
+
+}  // namespace
+
+LengthField::LengthField(Check check, QWidget* parent) : QLineEdit(parent), check_(check) {
+    connect(this, &QLineEdit::textEdited, this, &LengthField::onEdited);
+}
+
+void LengthField::showLength(double inches, LengthUnit unit) {
+    unit_ = unit;
+    const double shown = unit == LengthUnit::Millimetres ? inches * kMillimetresPerInch : inches;
+    // Four decimals hold a millimetre value typed to a hundredth and any
+    // inch value typed to a ten-thousandth, without float noise.
+    setText(QString::fromStdString(FormatG15(std::round(shown * 1e4) / 1e4)));
+    setCursorPosition(0);
+    setProblem(QString());
+}
+
+// Read as the parameters box reads its numbers: the number at the start of
+// the text, whatever follows.
+void LengthField::onEdited(const QString& text) {
+    const std::optional<double> value = ParseLeadingDouble(text.toStdString());
+    if (!value) {
+        setProblem(QStringLiteral("Enter a number."));
+        return;
+    }
+    const double inches = ToInches(*value, unit_);
+    if (const LimitError error = check_(inches)) {
+        setProblem(QString::fromStdString(*error));
+        return;
+    }
+    setProblem(QString());
+    emit lengthEdited(inches);
+}
+
+void LengthField::setProblem(const QString& message) {
+    if (message == problem_) {
+        return;
+    }
+    problem_ = message;
+    setStyleSheet(message.isEmpty() ? QString() : kOutOfLimitsStyle);
+    setToolTip(message);
+    emit problemChanged();
+}
+
+}  // namespace corvane

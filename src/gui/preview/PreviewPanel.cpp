@@ -1,0 +1,122 @@
+#include "PreviewPanel.h"
+
+#include "BowlMesh.h"
+#include "BowlRendererLoader.h"
+#include "CutListSettings.h"
+#include "DesignSurface.h"
+#include "LengthField.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace corvane {
+
+PreviewPanel::PreviewPanel(DesignSurface& view, CutListSettings& settings, QWidget* parent)
+    : QWidget(parent), view_(view), settings_(settings) {
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(buildSettingsRow());
+    messageLine_ = new QLabel(this);
+    messageLine_->setWordWrap(true);
+    messageLine_->setStyleSheet(QStringLiteral("QLabel { color: #C00000; }"));
+    layout->addWidget(messageLine_);
+
+    BowlRendererLoader::Result started = BowlRendererLoader::create();
+    renderer_ = std::move(started.renderer);
+    startError_ = started.error;
+    if (renderer_ != nullptr) {
+        scene_ = renderer_->createWidget(this);
+        scene_->setMinimumSize(200, 150);
+        layout->addWidget(scene_, 1);
+        layout->addWidget(new QLabel(QStringLiteral(
+            "Drag to turn the bowl, use the wheel to zoom, double-click for the first view.")));
+    } else {
+        layout->addStretch(1);
+    }
+    showSettings();
+    connect(&view_, &DesignSurface::designChanged, this, &PreviewPanel::refresh);
+    connect(&settings_, &CutListSettings::changed, this, &PreviewPanel::onSettingsChanged);
+}
+
+// The renderer goes first: it takes its window out of the scene widget.
+PreviewPanel::~PreviewPanel() {
+    renderer_.reset();
+}
+
+QWidget* PreviewPanel::buildSettingsRow() {
+    auto* row = new QWidget(this);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    ringHeight_ = new LengthField(CheckRingHeight, row);
+    wallThickness_ = new LengthField(CheckWallThickness, row);
+    ringHeightUnit_ = new QLabel(row);
+    wallThicknessUnit_ = new QLabel(row);
+    for (LengthField* field : {ringHeight_, wallThickness_}) {
+        field->setMaximumWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("0000.000")));
+        connect(field, &LengthField::problemChanged, this, &PreviewPanel::showProblems);
+    }
+    connect(ringHeight_, &LengthField::lengthEdited, &settings_,
+            &CutListSettings::setRingHeightInches);
+    connect(wallThickness_, &LengthField::lengthEdited, &settings_,
+            &CutListSettings::setWallThicknessInches);
+    layout->addWidget(new QLabel(QStringLiteral("Ring height:"), row));
+    layout->addWidget(ringHeight_);
+    layout->addWidget(ringHeightUnit_);
+    layout->addSpacing(12);
+    layout->addWidget(new QLabel(QStringLiteral("Wall thickness:"), row));
+    layout->addWidget(wallThickness_);
+    layout->addWidget(wallThicknessUnit_);
+    layout->addStretch(1);
+    return row;
+}
+
+// The fields are written again only when the units change, so that typing
+// in them is never disturbed by the value it produced.
+void PreviewPanel::onSettingsChanged() {
+    if (shownUnit_ != int(settings_.unit())) {
+        showSettings();
+    }
+    refresh();
+}
+
+void PreviewPanel::showSettings() {
+    const LengthUnit unit = settings_.unit();
+    shownUnit_ = int(unit);
+    ringHeight_->showLength(settings_.ringHeightInches(), unit);
+    wallThickness_->showLength(settings_.wallThicknessInches(), unit);
+    const QString label = QString::fromLatin1(UnitLabel(unit));
+    ringHeightUnit_->setText(label);
+    wallThicknessUnit_->setText(label);
+    showProblems();
+}
+
+void PreviewPanel::showProblems() {
+    QStringList problems;
+    for (const LengthField* field : {ringHeight_, wallThickness_}) {
+        if (!field->problem().isEmpty()) {
+            problems << field->problem();
+        }
+    }
+    if (renderer_ == nullptr) {
+        problems << startError_;
+    }
+    messageLine_->setText(problems.join(QLatin1Char('\n')));
+}
+
+void PreviewPanel::refresh() {
+    if (!isVisible() || renderer_ == nullptr) {
+        stale_ = true;  // a hidden panel catches up when it is shown
+        return;
+    }
+    stale_ = false;
+    BowlRendererLoader::showMesh(*renderer_, BuildBowlMesh(view_.model(), settings_.shape()));
+}
+
+void PreviewPanel::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (stale_) {
+        refresh();
+    }
+}
+
+}  // namespace corvane

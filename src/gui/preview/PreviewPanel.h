@@ -1,0 +1,60 @@
+#pragma once
+
+#include "BowlRenderer.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class QLabel;
+
+namespace corvane {
+
+class CutListSettings;
+class DesignSurface;
+class LengthField;
+
+// The body of the "3D Preview" dock: the ring height and wall thickness in
+// the cut list's units, and the bowl in 3D, rebuilt after every change of
+// the design or of those settings while the panel is shown.
+class PreviewPanel : public QWidget {
+    Q_OBJECT
+
+public:
+    PreviewPanel(DesignSurface& view, CutListSettings& settings, QWidget* parent = nullptr);
+    ~PreviewPanel() override;
+
+    // Null when the 3D engine could not start; messageLine() says why.
+    BowlRenderer* renderer() const { return renderer_.get(); }
+    QWidget* sceneWidget() const { return scene_; }
+    LengthField* ringHeightField() const { return ringHeight_; }
+    LengthField* wallThicknessField() const { return wallThickness_; }
+    QLabel* messageLine() const { return messageLine_; }
+
+public slots:
+    void refresh();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QWidget* buildSettingsRow();
+    void onSettingsChanged();
+    void showSettings();
+    void showProblems();
+
+    DesignSurface& view_;
+    CutListSettings& settings_;
+    std::unique_ptr<BowlRenderer> renderer_;
+    QWidget* scene_ = nullptr;
+    LengthField* ringHeight_ = nullptr;
+    LengthField* wallThickness_ = nullptr;
+    QLabel* ringHeightUnit_ = nullptr;
+    QLabel* wallThicknessUnit_ = nullptr;
+    QLabel* messageLine_ = nullptr;
+    QString startError_;
+    int shownUnit_ = -1;
+    bool stale_ = true;
+};
+
+}  // namespace corvane

@@ -84,7 +84,8 @@ class ParametersBoxTest : public test::AppTestCase {
             ++counted[segment.SegmentRow][segment.SegmentColorName];
         }
         QCOMPARE(model().RowTallies, counted);
-        const CutList cutList = ComputeCutList(model(), kDefaultKerfInches);
+        const CutList cutList =
+            ComputeCutList(model(), kDefaultKerfInches, kDefaultRingHeightInches);
         QCOMPARE(int(cutList.rows.size()), model().Rows);
         int pieces = 0;
         for (const CutListRow& row : cutList.rows) {

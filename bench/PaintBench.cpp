@@ -1,64 +1,43 @@
-// Times one full paint of the design view, off-screen, as the window does it.
+// Times one full paint of the design view at 1920 x 1080, as the window
+// does it (the kept picture painted anew), for the default design and the
+// designs at the corners of what the table allows, every segment filled;
+// each against the naive paint of the same design in the same run.
 #include "BowlModel.h"
-#include "DesignRenderer.h"
+#include "DesignPicture.h"
+#include "NaivePaint.h"
 
 #include <QApplication>
 
-#include <chrono>
 #include <cstdio>
 
-namespace {
-
-// CORVANE_BENCH_REPEATS overrides the repeat counts, e.g. for a short run
-// under valgrind, which counts instructions instead of timing.
-int repeatsOr(int fallback) {
-    const int asked = qEnvironmentVariableIntValue("CORVANE_BENCH_REPEATS");
-    return asked > 0 ? asked : fallback;
-}
-
-double millisecondsPerPaint(corvane::BowlModel& model, QSize size, int repeats) {
-    repeats = repeatsOr(repeats);
-    corvane::DesignRenderer::render(model, size);  // warm up fonts and caches
-    const auto start = std::chrono::steady_clock::now();
-    for (int i = 0; i < repeats; ++i) {
-        corvane::DesignRenderer::render(model, size);
-    }
-    const std::chrono::duration<double, std::milli> elapsed =
-        std::chrono::steady_clock::now() - start;
-    return elapsed.count() / repeats;
-}
-
-void fillAll(corvane::BowlModel& model) {
-    const corvane::Argb woods[] = {0xFF8B4513u, 0xFFEFDDD4u, 0xFF68315Bu, 0xFFC19A6Bu};
-    for (int k = 0; k <= model.LastLiveIndex(); ++k) {
-        model.FillColor = woods[k % 4];
-        model.FillSegment(k);
-    }
-    model.RecountRowTallies();
-}
-
-}  // namespace
+using namespace corvane;
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     const QSize screen(1920, 1080);
-
-    corvane::BowlModel standard;
-    standard.ComputeGeometry(96);
-    std::printf("default design 8x24 at 1920x1080: %.2f ms per paint\n",
-                millisecondsPerPaint(standard, screen, 50));
-
-    corvane::BowlModel largest;
-    largest.Rows = 23;
-    largest.Segments = 89;
-    largest.ID = 2.0;
-    largest.OD = 10.5;
-    largest.ComputeGeometry(96);
-    std::printf("largest design 23x89 (blank) at 1920x1080: %.2f ms per paint\n",
-                millisecondsPerPaint(largest, screen, 20));
-    fillAll(largest);
-    std::printf("largest design 23x89 (all filled) at 1920x1080: %.2f ms per paint\n",
-                millisecondsPerPaint(largest, screen, 20));
+    struct Design {
+        const char* name;
+        int rows, segments;
+        double id, od;
+        int naiveRepeats;
+    };
+    const Design designs[] = {
+        {"default 8x24", 8, 24, 3.5, 8.1, 20}, {"23x89", 23, 89, 2.0, 10.5, 10},
+        {"2047x1", 2047, 1, 3.5, 8.1, 2},      {"1x2047", 1, 2047, 3.5, 8.1, 3},
+        {"45x45", 45, 45, 3.5, 8.1, 5},        {"23x89 at OD 20", 23, 89, 2.0, 20.0, 5},
+    };
+    for (const Design& d : designs) {
+        BowlModel model = bench::FilledDesign(d.rows, d.segments, d.id, d.od);
+        std::printf("%s, all filled, %dx%d:\n", d.name, screen.width(), screen.height());
+        DesignPicture picture;
+        picture.paintAll(model, screen, 1.0);  // the view keeps its picture's memory
+        bench::PrintTimes("full paint", bench::TimeRuns(bench::RepeatsOr(30), [&] {
+                              picture.paintAll(model, screen, 1.0);
+                          }));
+        bench::PrintTimes("naive QPainter paint",
+                          bench::TimeRuns(bench::RepeatsOr(d.naiveRepeats),
+                                          [&] { bench::NaivePaint(model, screen); }));
+    }
     return 0;
 }

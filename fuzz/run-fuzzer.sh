@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the design file reader fuzzer with clang in build-fuzz and runs it
-# for a fixed time (seconds, default 60) from the sample design files.
+# Builds the fuzzers with clang in build-fuzz and runs each for a fixed time
+# (seconds, default 60) from the sample design files: the design file reader,
+# then the reader with the renderer behind it.
 set -euo pipefail
 
 cd "$(dirname "$0")/.."
@@ -9,16 +10,27 @@ build="build-fuzz"
 
 cmake -S . -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORVANE_BUILD_FUZZERS=ON -DCORVANE_BUILD_TESTS=OFF
-cmake --build "$build" -j2 --target design_csv_reader_fuzzer
+cmake --build "$build" -j2 --target design_csv_reader_fuzzer design_render_fuzzer
 
-corpus="$build/corpus/design_csv_reader"
-mkdir -p "$corpus"
-cp tests/data/*.csv "$corpus/"
+# run TARGET MAX_LEN [libFuzzer options...]
+run() {
+  local target="$1" max_len="$2"
+  shift 2
+  local corpus="$build/corpus/$target"
+  mkdir -p "$corpus"
+  cp tests/data/*.csv "$corpus/"
+  "$build/fuzz/$target" \
+    -max_total_time="$seconds" \
+    -max_len="$max_len" \
+    -dict=fuzz/design-csv.dict \
+    -artifact_prefix="$build/$target-" \
+    -print_final_stats=1 \
+    "$@" \
+    "$corpus"
+}
 
-"$build/fuzz/design_csv_reader_fuzzer" \
-  -max_total_time="$seconds" \
-  -max_len=16384 \
-  -dict=fuzz/design-csv.dict \
-  -artifact_prefix="$build/" \
-  -print_final_stats=1 \
-  "$corpus"
+run design_csv_reader_fuzzer 16384
+# Large enough for every record of the largest design; Qt's and the font
+# library's caches live as long as the process, so leaks are not checked here.
+ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" \
+  run design_render_fuzzer 262144 -detect_leaks=0 -rss_limit_mb=4096

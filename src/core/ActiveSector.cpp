@@ -89,6 +89,10 @@ bool IsAcceptableSectorCount(int sectors, int segments) {
     return sectors >= 2 && sectors < segments && segments % sectors == 0;
 }
 
+bool SectorsFitSegments(int sectors, int segments) {
+    return sectors >= 1 && segments >= sectors && segments % sectors == 0;
+}
+
 void ComputeActiveSector(BowlModel& model) {
     if (!CanComputeSector(model)) {
         return;

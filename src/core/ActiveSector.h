@@ -10,6 +10,10 @@ namespace corvane {
 // segments of a row, and dividing them evenly.
 bool IsAcceptableSectorCount(int sectors, int segments);
 
+// Whether a running symmetry mode still makes sense after Segments changed:
+// every sector keeps at least one whole segment and all sectors are equal.
+bool SectorsFitSegments(int sectors, int segments);
+
 // Computes and stores the four sector angles from Segments, Rows and
 // SymmetrySectors. Requires SymmetrySectors >= 1 and Segments >= 1.
 void ComputeActiveSector(BowlModel& model);

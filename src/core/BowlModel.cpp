@@ -29,6 +29,10 @@ BowlModel& BowlModel::instance() {
 }
 
 int BowlModel::LastLiveIndex() const {
+    // Two negative counts multiply to a positive product, yet describe no ring.
+    if (Rows < 1 || Segments < 1) {
+        return 0;
+    }
     const std::int64_t last = static_cast<std::int64_t>(Rows) * Segments;
     return static_cast<int>(std::clamp<std::int64_t>(last, 0, kMaxLiveSegments));
 }
@@ -121,10 +125,21 @@ std::optional<int> BowlModel::UndoLastFill() {
     return entry.SegmentIndex;
 }
 
+// Every record, not only the live ones: a cleared fill must not come back
+// when Rows or Segments grow again, nor be saved with the next file.
+std::vector<int> BowlModel::UndoFills(int count) {
+    std::vector<int> restored;
+    for (int i = 0; i < count && !FillHistory.empty(); ++i) {
+        if (const std::optional<int> k = UndoLastFill()) {
+            restored.push_back(*k);
+        }
+    }
+    return restored;
+}
+
 void BowlModel::ClearAllSegmentColors() {
-    const int last = LastLiveIndex();
-    for (int k = 0; k <= last; ++k) {
-        ResetSegmentColor(SegmentTable[k]);
+    for (SegmentProp& segment : SegmentTable) {
+        ResetSegmentColor(segment);
     }
     FillHistory.clear();
     RecountRowTallies();

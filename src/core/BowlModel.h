@@ -51,8 +51,8 @@ public:
     // True for an index that addresses a record of SegmentTable.
     static bool IsTableIndex(int k) { return k >= 0 && k < kSegmentTableSize; }
 
-    // Index of the last live record: Rows * Segments, never beyond the table
-    // and never below 0.
+    // Index of the last live record: Rows * Segments, never beyond the table;
+    // 0 (the disc alone) when Rows or Segments is below 1.
     int LastLiveIndex() const;
 
     // Resets every record of the table to an unfilled, geometry-free segment.
@@ -70,7 +70,10 @@ public:
     void FillSegment(int k);
     // Reverts the newest history entry; returns the index it restored.
     std::optional<int> UndoLastFill();
-    // Blanks records 0..Rows*Segments and forgets the history.
+    // Up to count undos, stopping when the history runs out; the indices
+    // restored, newest fill first.
+    std::vector<int> UndoFills(int count);
+    // Blanks every record of the table and forgets the history.
     void ClearAllSegmentColors();
 };
 

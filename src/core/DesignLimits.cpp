@@ -35,6 +35,9 @@ LimitError CheckFontSize(int fontSize) {
 }  // namespace
 
 LimitError CheckTableFits(int rows, int segments) {
+    if (rows < 0 && segments < 0) {
+        return std::string("Rows and Segments must not both be negative.");
+    }
     const std::int64_t used = static_cast<std::int64_t>(rows) * segments;
     if (used > kMaxLiveSegments) {
         return "Rows x Segments must be at most " + std::to_string(kMaxLiveSegments) +

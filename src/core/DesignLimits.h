@@ -14,8 +14,9 @@ inline constexpr int kMaxFontSize = 144;
 // A message naming the limit, or nothing when the value is acceptable.
 using LimitError = std::optional<std::string>;
 
-// Rows * Segments must fit the table (negative or zero products are allowed:
-// they only leave the design without rings).
+// Rows * Segments must fit the table. A count below 1 leaves the design
+// without rings, but two negative counts are refused: their product would
+// look like a design.
 LimitError CheckTableFits(int rows, int segments);
 // Finite and small enough for pixel coordinates.
 LimitError CheckDiameter(const char* name, double inches);

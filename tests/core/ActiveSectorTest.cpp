@@ -67,6 +67,16 @@ TEST(ActiveSector, AcceptedSectorCountsDivideTheRow) {
     EXPECT_TRUE(IsAcceptableSectorCount(7, 2023));
 }
 
+// A running mode survives a segment count that still splits evenly, even
+// into sectors of one segment, and ends otherwise.
+TEST(ActiveSector, RunningSectorsFitOnlyEvenSplits) {
+    for (const auto& [segments, fits] : std::vector<std::pair<int, bool>>{
+             {24, true}, {12, true}, {4, true}, {10, false}, {3, false}, {0, false}, {-8, false}}) {
+        EXPECT_EQ(SectorsFitSegments(4, segments), fits) << segments;
+    }
+    EXPECT_FALSE(SectorsFitSegments(0, 24));
+}
+
 TEST(ActiveSector, UnusableCountsLeaveTheAnglesAlone) {
     for (const auto& [segments, sectors] : std::vector<std::pair<int, int>>{{0, 4}, {24, 0}}) {
         BowlModel model;

@@ -35,7 +35,8 @@ TEST(BowlModel, LastLiveIndexStaysInsideTheTable) {
     for (const Case& c : std::vector<Case>{{8, 24, 192},
                                            {0, 24, 0},
                                            {-1, 24, 0},
-                                           {-3, -2, 6},
+                                           {-3, -2, 0},
+                                           {24, -8, 0},
                                            {100, 100, 2047},
                                            {2147483647, 2147483647, 2047}}) {
         BowlModel model;
@@ -198,19 +199,33 @@ TEST(BowlModelHistory, EntriesOutsideTheTableAreIgnored) {
     EXPECT_TRUE(model.FillHistory.empty());
 }
 
-TEST(BowlModelHistory, ClearBlanksOnlyTheUsedRecords) {
+// A cleared fill must not come back when the rows grow again.
+TEST(BowlModelHistory, ClearBlanksEveryRecordOfTheTable) {
     BowlModel model;
     model.FillSegment(10);
     model.FillSegment(150);
+    model.FillSegment(2047);
     model.Rows = 4;
     model.ClearAllSegmentColors();
     EXPECT_TRUE(model.FillHistory.empty());
     EXPECT_EQ(model.UndoLastFill(), std::nullopt);
-    EXPECT_EQ(model.SegmentTable[10].SegmentColorName, "blank");
     EXPECT_EQ(model.RowTallies[1], (ColorCounts{{"blank", 24}}));
+    for (const SegmentProp& segment : model.SegmentTable) {
+        EXPECT_EQ(segment.SegmentColor, kBlankColor);
+        EXPECT_EQ(segment.SegmentColorName, "blank");
+    }
+}
 
-    model.Rows = 8;
-    EXPECT_EQ(model.SegmentTable[150].SegmentColorName, "Walnut");
+TEST(BowlModelHistory, BatchUndoStopsWhenTheHistoryRunsOut) {
+    BowlModel model;
+    for (int k : {4, 9, 4}) {
+        model.FillSegment(k);
+    }
+    EXPECT_EQ(model.UndoFills(2), (std::vector<int>{4, 9}));
+    EXPECT_EQ(model.SegmentTable[4].SegmentColorName, "Walnut");
+    EXPECT_EQ(model.UndoFills(100), (std::vector<int>{4}));
+    EXPECT_EQ(model.SegmentTable[4].SegmentColorName, "blank");
+    EXPECT_TRUE(model.UndoFills(5).empty());
 }
 
 }  // namespace

@@ -23,11 +23,13 @@ TEST(DesignLimits, TableFitAllowsAtMost2047LiveSegments) {
                                            {2048, 1, false},
                                            {64, 32, false},
                                            {-50, -50, false},
+                                           {-1, -1, false},
                                            {INT_MAX, INT_MAX, false}}) {
         EXPECT_EQ(!CheckTableFits(c.rows, c.segments), c.fits) << c.rows << " x " << c.segments;
     }
     EXPECT_EQ(*CheckTableFits(100, 100),
               "Rows x Segments must be at most 2047 (the segment table holds 2048 records).");
+    EXPECT_EQ(*CheckTableFits(-3, -4), "Rows and Segments must not both be negative.");
 }
 
 TEST(DesignLimits, DiametersMustBeFiniteAndModest) {

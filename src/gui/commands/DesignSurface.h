@@ -5,6 +5,9 @@
 #include <QImage>
 #include <QWidget>
 
+#include <cstdint>
+#include <vector>
+
 namespace corvane {
 
 class BowlModel;
@@ -22,16 +25,26 @@ public:
     virtual CommandTarget& commands() = 0;
     virtual const CommandTarget& commands() const = 0;
 
-    // The picture of the last paint, exactly as the window shows it.
+    // The picture of the last paint, exactly as the window shows it, in
+    // device pixels (its device pixel ratio set).
     virtual const QImage& lastPaintedImage() const = 0;
+    // The colour the window shows at a client point (logical pixels), opaque.
+    virtual std::uint32_t shownColorAt(QPoint position) const = 0;
 
-    // Invalidates the whole view and paints it before returning.
+    // Paints the whole view anew before returning. A symmetry mode that no
+    // longer fits the segments ends first, with the reason in the status bar.
     virtual void repaintNow() = 0;
-    // Invalidates the tally columns (the first always, the others when in use).
-    virtual void invalidateTallies() = 0;
+    // While the parameters box is open, Segments passes through the values
+    // typed on the way to another ("1" on the way to "12"): symmetry mode is
+    // judged when the box closes, and no click can fill before then.
+    virtual void holdSymmetryCheck(bool held) = 0;
+    // The colours of these records changed and the tallies were recounted:
+    // repaints their areas and the tally columns before returning.
+    virtual void repaintRecords(const std::vector<int>& records) = 0;
 
 public slots:
-    // A design parameter changed: recompute the geometry and repaint at once.
+    // A design parameter changed: recompute the geometry, recount the
+    // tallies and repaint at once.
     virtual void onParametersChanged() = 0;
 
 signals:

@@ -25,18 +25,26 @@ void RefuseField(QLineEdit& field, const char* message) {
 
 }  // namespace
 
+std::optional<double> NumberFieldValue(const QLineEdit& field) {
+    return ParseLeadingDouble(LeadingText(field, kNumberTextLimit));
+}
+
+std::optional<int> IntegerFieldValue(const QLineEdit& field) {
+    return ParseLeadingInt(LeadingText(field, kIntegerTextLimit));
+}
+
 std::optional<double> ReadNumberField(QLineEdit& field) {
-    const std::optional<double> value = ParseLeadingDouble(LeadingText(field, kNumberTextLimit));
+    const std::optional<double> value = NumberFieldValue(field);
     if (!value) {
-        RefuseField(field, "Enter a number.");
+        RefuseField(field, kEnterANumber);
     }
     return value;
 }
 
 std::optional<int> ReadIntegerField(QLineEdit& field) {
-    const std::optional<int> value = ParseLeadingInt(LeadingText(field, kIntegerTextLimit));
+    const std::optional<int> value = IntegerFieldValue(field);
     if (!value) {
-        RefuseField(field, "Enter an integer.");
+        RefuseField(field, kEnterAnInteger);
     }
     return value;
 }

@@ -8,6 +8,14 @@ class QLineEdit;
 
 namespace corvane {
 
+inline constexpr const char* kEnterANumber = "Enter a number.";
+inline constexpr const char* kEnterAnInteger = "Enter an integer.";
+
+// What a field holds, read as the Read functions below read it, without a
+// word to the user: nothing when the text does not begin with one.
+std::optional<double> NumberFieldValue(const QLineEdit& field);
+std::optional<int> IntegerFieldValue(const QLineEdit& field);
+
 // Reading and writing dialog edit fields. A field that cannot be read shows
 // its message, takes the keyboard focus and has its whole text selected.
 

@@ -43,6 +43,16 @@ ParametersBox::ParametersBox(DesignSurface& view)
     showLimits(copies_.CheckLimits());
     placeBelowMenuBar();
     okButton_->setFocus(Qt::OtherFocusReason);
+    view_.holdSymmetryCheck(true);
+}
+
+ParametersBox::~ParametersBox() {
+    view_.holdSymmetryCheck(false);
+}
+
+void ParametersBox::done(int result) {
+    QDialog::done(result);
+    view_.holdSymmetryCheck(false);
 }
 
 QLineEdit* ParametersBox::field(BoxField which) const {
@@ -121,35 +131,72 @@ bool ParametersBox::readFields() {
            readInteger(BoxField::FontSize, copies_.BoxFontSize);
 }
 
-// A field that cannot be read has had its message; the other fields still
-// decide whether the design may change.
+// Every field that holds a number goes into its copy; one that does not
+// (yet: "", ".", "-", "1e" on the way to a number) keeps its last value.
+std::vector<BoxField> ParametersBox::readReadableFields() {
+    std::vector<BoxField> unreadable;
+    const auto readNumber = [&](BoxField which, double& copy) {
+        const std::optional<double> value = NumberFieldValue(*field(which));
+        value ? void(copy = *value) : unreadable.push_back(which);
+    };
+    const auto readInteger = [&](BoxField which, int& copy) {
+        const std::optional<int> value = IntegerFieldValue(*field(which));
+        value ? void(copy = *value) : unreadable.push_back(which);
+    };
+    readNumber(BoxField::ID, copies_.BoxID);
+    readNumber(BoxField::OD, copies_.BoxOD);
+    readInteger(BoxField::Rows, copies_.BoxRows);
+    readInteger(BoxField::Segments, copies_.BoxSegments);
+    readInteger(BoxField::FontSize, copies_.BoxFontSize);
+    return unreadable;
+}
+
+// While typing, no message box: a message would take the focus and select
+// the text, so the next key would replace what was typed (".5" became 5).
+// A field that cannot be read is marked as an out-of-limit value is, and
+// the others still take effect when the design stays within its limits.
 void ParametersBox::onFieldEdited(BoxField edited) {
     lastEdited_ = edited;
-    readFields();
+    const std::vector<BoxField> unreadable = readReadableFields();
     const std::optional<BoxLimitProblem> problem = copies_.CheckLimits();
-    showLimits(problem);
+    showProblems(unreadable, problem);
     if (problem) {
         return;
     }
-    copies_.CopyTo(view_.model());
-    view_.onParametersChanged();
+    if (!copies_.SameAs(view_.model())) {
+        copies_.CopyTo(view_.model());
+        view_.onParametersChanged();
+    }
 }
 
 void ParametersBox::showLimits(const std::optional<BoxLimitProblem>& problem) {
+    showProblems({}, problem);
+}
+
+void ParametersBox::showProblems(const std::vector<BoxField>& unreadable,
+                                 const std::optional<BoxLimitProblem>& problem) {
     for (QLineEdit* edit : fields_) {
         edit->setStyleSheet(QString());
         edit->setToolTip(QString());
     }
-    limitLine_->clear();
-    if (!problem) {
-        return;
-    }
-    const QString message = QString::fromStdString(problem->message);
-    for (BoxField which : problem->fields) {
+    QStringList lines;
+    const auto mark = [&](BoxField which, const QString& message) {
         field(which)->setStyleSheet(kOutOfLimitsStyle);
         field(which)->setToolTip(message);
+        if (!lines.contains(message)) {
+            lines << message;
+        }
+    };
+    for (BoxField which : unreadable) {
+        const bool number = which == BoxField::ID || which == BoxField::OD;
+        mark(which, QString::fromLatin1(number ? kEnterANumber : kEnterAnInteger));
     }
-    limitLine_->setText(message);
+    if (problem) {
+        for (BoxField which : problem->fields) {
+            mark(which, QString::fromStdString(problem->message));
+        }
+    }
+    limitLine_->setText(lines.join(QLatin1Char('\n')));
 }
 
 void ParametersBox::accept() {

@@ -8,14 +8,6 @@
 
 namespace corvane {
 
-namespace {
-
-QRect toQRect(const IntRect& rect) {
-    return QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
-}
-
-}  // namespace
-
 SegmentClickHandler::SegmentClickHandler(DesignSurface& view) : QObject(&view), view_(view) {
     connect(&view_, &DesignSurface::leftClicked, this, &SegmentClickHandler::handleClick);
 }
@@ -25,18 +17,7 @@ unsigned int SegmentClickHandler::shownColorAt(QPoint position) {
     if (view_.lastPaintedImage().isNull()) {
         view_.repaintNow();
     }
-    const QImage& shown = view_.lastPaintedImage();
-    if (!shown.valid(position)) {
-        return kBlankColor;
-    }
-    return shown.pixel(position) | 0xFF000000u;
-}
-
-void SegmentClickHandler::fillOne(int index) {
-    BowlModel& model = view_.model();
-    model.FillSegment(index);
-    ShowFillStatus(model);
-    view_.update(toQRect(index == 0 ? CenterDiscRect(model) : SegmentUpdateRect(model, index)));
+    return view_.shownColorAt(position);
 }
 
 void SegmentClickHandler::handleClick(QPoint position) {
@@ -46,16 +27,15 @@ void SegmentClickHandler::handleClick(QPoint position) {
     if (!target) {
         return;
     }
-    fillOne(*target);
+    std::vector<int> filled{*target};
+    model.FillSegment(*target);
     if (model.SymmetrySectors > 0 && *target != 0) {
-        for (int copy : FillSymmetric(model, *target)) {
-            ShowFillStatus(model);
-            view_.update(toQRect(SegmentUpdateRect(model, copy)));
-        }
+        const std::vector<int> copies = FillSymmetric(model, *target);
+        filled.insert(filled.end(), copies.begin(), copies.end());
     }
+    ShowFillStatus(model);
     model.RecountRowTallies();
-    view_.invalidateTallies();
-    view_.repaintNow();
+    view_.repaintRecords(filled);
 }
 
 }  // namespace corvane

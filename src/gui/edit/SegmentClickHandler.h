@@ -19,7 +19,6 @@ public:
 
 private:
     unsigned int shownColorAt(QPoint position);
-    void fillOne(int index);
 
     DesignSurface& view_;
 };

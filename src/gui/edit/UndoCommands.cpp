@@ -4,7 +4,6 @@
 #include "CommandIds.h"
 #include "DesignSurface.h"
 #include "FillStatus.h"
-#include "SegmentHitTest.h"
 
 namespace corvane {
 
@@ -19,25 +18,20 @@ UndoCommands::UndoCommands(DesignSurface& view) : QObject(&view), view_(view) {
 }
 
 void UndoCommands::undoLastFill() {
-    BowlModel& model = view_.model();
-    const std::optional<int> restored = model.UndoLastFill();
-    if (!restored) {
-        return;
-    }
-    ShowFillStatus(model);
-    model.RecountRowTallies();
-    const IntRect area =
-        *restored == 0 ? CenterDiscRect(model) : SegmentUpdateRect(model, *restored);
-    view_.update(QRect(area.left, area.top, area.right - area.left, area.bottom - area.top));
-    view_.invalidateTallies();
-    view_.repaintNow();
+    undoFills(1);
 }
 
-// Each step repaints by itself; the batch stops early when the history runs out.
+// All steps first, then one recount and one repaint: the picture at the end
+// is the same as after single undos, without a paint per step.
 void UndoCommands::undoFills(int count) {
-    for (int i = 0; i < count && !view_.model().FillHistory.empty(); ++i) {
-        undoLastFill();
+    BowlModel& model = view_.model();
+    if (model.FillHistory.empty()) {
+        return;
     }
+    const std::vector<int> restored = model.UndoFills(count);
+    ShowFillStatus(model);
+    model.RecountRowTallies();
+    view_.repaintRecords(restored);
 }
 
 void UndoCommands::clearAllSegmentColors() {

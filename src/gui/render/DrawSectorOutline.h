@@ -1,18 +1,18 @@
 #pragma once
 
 #include <QPointF>
+#include <QRectF>
 
 class QPainter;
 
 namespace corvane {
 
-class BowlModel;
 struct SectorOutline;
 
-// Draws the red outline of the active symmetry sector and stores its angles.
-void DrawSectorOutline(QPainter& painter, BowlModel& model);
-
-// Draws an outline already computed for the bowl centre given.
-void DrawSectorOutline(QPainter& painter, const SectorOutline& outline, QPointF centre);
+// Draws the red outline of the active symmetry sector, already computed for
+// the bowl centre given. Only what falls inside visible is drawn, so radii
+// far beyond the window never reach the rasterizer.
+void DrawSectorOutline(QPainter& painter, const SectorOutline& outline, QPointF centre,
+                       const QRectF& visible);
 
 }  // namespace corvane

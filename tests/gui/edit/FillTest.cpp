@@ -2,6 +2,7 @@
 #include "Application.h"
 #include "BowlModel.h"
 #include "CommandIds.h"
+#include "DesignRenderer.h"
 #include "DesignView.h"
 #include "MainWindow.h"
 #include "NamedColorTable.h"
@@ -28,6 +29,16 @@ constexpr Argb kTeakColor = 0xFFC19A6Bu;
 int indexOf(int row, int position) {
     return (row - 1) * 24 + position;
 }
+
+// Counts the paint events a widget gets.
+struct PaintCounter : QObject {
+    explicit PaintCounter(QWidget& widget) { widget.installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override {
+        count += event->type() == QEvent::Paint ? 1 : 0;
+        return false;
+    }
+    int count = 0;
+};
 }  // namespace
 
 class FillTest : public test::AppTestCase {
@@ -140,6 +151,77 @@ private slots:
         QCOMPARE(ShownColor(view().lastPaintedImage(), {model().CenterX + 5, model().CenterY}),
                  kBlankColor);
         QCOMPARE(status(), QStringLiteral("Ready to fill with Walnut"));
+    }
+
+    // A click, a symmetric click, an undo and a click after a parameter
+    // change repaint only what changed; the view must then show exactly what
+    // a full paint of the design shows.
+    void partialRepaintShowsWhatAFullPaintShows_data() {
+        QTest::addColumn<QString>("action");
+        for (const char* action : {"plain click", "symmetric click", "undo", "parameter change"}) {
+            QTest::newRow(action) << QString::fromLatin1(action);
+        }
+    }
+
+    void partialRepaintShowsWhatAFullPaintShows() {
+        QFETCH(QString, action);
+        click(indexOf(2, 3));
+        if (action == "symmetric click") {
+            model().SymmetrySectors = 4;
+            view().repaintNow();
+            click(65);
+            QCOMPARE(model().FillHistory.size(), size_t(5));
+        } else if (action == "undo") {
+            click(indexOf(7, 20));
+            QVERIFY(frame().runCommand(cmd::UndoLastFill));
+        } else if (action == "parameter change") {
+            model().Segments = 30;
+            view().onParametersChanged();
+            click(indexOf(5, 9));
+        } else {
+            click(indexOf(8, 24));
+        }
+        const QImage shown = view().lastPaintedImage();
+        QCOMPARE(shown, DesignRenderer::render(model(), view().size()));
+    }
+
+    // Clear All blanks every record, so nothing comes back when rows grow.
+    void clearedFillsStayClearedWhenRowsGrow() {
+        const int k = indexOf(7, 4);
+        click(k);
+        model().Rows = 4;
+        view().onParametersChanged();
+        QVERIFY(frame().runCommand(cmd::ClearAllSegmentColors));
+        model().Rows = 8;
+        view().onParametersChanged();
+        QCOMPARE(model().SegmentTable[k].SegmentColorName, std::string("blank"));
+        QCOMPARE(model().RowTallies.at(7).at("blank"), 24);
+        QCOMPARE(ShownColor(view().lastPaintedImage(), SegmentPoint(model(), k)), kBlankColor);
+    }
+
+    // A batch undo does all its steps, then recounts and repaints once.
+    void batchUndoRepaintsOnce() {
+        model().SymmetrySectors = 4;
+        view().repaintNow();
+        for (int position : {16, 17, 18, 19, 20}) {
+            for (int row = 1; row <= 8; row += 2) {
+                click(indexOf(row, position));
+            }
+        }
+        QCOMPARE(model().FillHistory.size(), size_t(4 * 4 * 5));
+        const QImage before = view().lastPaintedImage();
+        PaintCounter paints(view());
+        QVERIFY(frame().runCommand(cmd::UndoLast100));
+        QCOMPARE(paints.count, 1);
+        QVERIFY(model().FillHistory.empty());
+        QCOMPARE(model().RowTallies.at(3), (ColorCounts{{"blank", 24}}));
+        QCOMPARE(view().lastPaintedImage(), DesignRenderer::render(model(), view().size()));
+        QVERIFY(view().lastPaintedImage() != before);
+
+        click(indexOf(1, 1));
+        paints.count = 0;
+        QVERIFY(frame().runCommand(cmd::ClearAllSegmentColors));
+        QCOMPARE(paints.count, 1);
     }
 
     void undoBeyondTheUsedRowsChangesOnlyTheStoredRecord() {

@@ -3,9 +3,11 @@
 #include "BowlModel.h"
 #include "BoxParameters.h"
 #include "CommandIds.h"
+#include "CutList.h"
 #include "DesignView.h"
 #include "MainWindow.h"
 #include "ParametersBox.h"
+#include "StatusPane.h"
 #include "TestEnvironment.h"
 #include "ViewProbe.h"
 
@@ -27,8 +29,7 @@ namespace {
 
 constexpr Argb kWalnutColor = 0xFF8B4513u;
 
-bool ShowsRed(QWidget& widget) {
-    const QImage image = widget.grab().toImage();
+bool ShowsRedIn(const QImage& image) {
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
             const QColor c = image.pixelColor(x, y);
@@ -38,6 +39,10 @@ bool ShowsRed(QWidget& widget) {
         }
     }
     return false;
+}
+
+bool ShowsRed(QWidget& widget) {
+    return ShowsRedIn(widget.grab().toImage());
 }
 
 }  // namespace
@@ -68,6 +73,30 @@ class ParametersBoxTest : public test::AppTestCase {
     static void retype(QLineEdit* field, const QString& text) {
         field->selectAll();
         QTest::keyClicks(field, text);
+    }
+
+    // The tallies (the tally column's lines) and the cut list both agree
+    // with a count made from the live records.
+    void checkTalliesMatchTheRecords() {
+        RowTallyMap counted;
+        for (int k = 0; k <= model().LastLiveIndex(); ++k) {
+            const SegmentProp& segment = model().SegmentTable[k];
+            ++counted[segment.SegmentRow][segment.SegmentColorName];
+        }
+        QCOMPARE(model().RowTallies, counted);
+        const CutList cutList =
+            ComputeCutList(model(), kDefaultKerfInches, kDefaultRingHeightInches);
+        QCOMPARE(int(cutList.rows.size()), model().Rows);
+        int pieces = 0;
+        for (const CutListRow& row : cutList.rows) {
+            int inRow = 0;
+            for (const WoodCount& wood : row.woods) {
+                inRow += wood.count;
+            }
+            QCOMPARE(inRow, model().Segments);
+            pieces += inRow;
+        }
+        QCOMPARE(pieces, model().Rows * model().Segments);
     }
 
     // Replaces the text in one edit, as a paste does. Typed one key at a
@@ -241,31 +270,83 @@ private slots:
             retype(id, "2.75 in");
             QCOMPARE(model().ID, 2.75);
             QVERIFY(messages().isEmpty());
-
-            // Reading stops at a field that holds no number: the fields after
-            // it keep their last readings.
-            box.field(BoxField::OD)->setText("9");
-            retype(id, "x");
-            QCOMPARE(messages(), QStringList{"Enter a number."});
-            QCOMPARE(box.focusWidget(), id);
-            QCOMPARE(id->selectedText(), QStringLiteral("x"));
-            QCOMPARE(model().ID, 2.75);
-            QCOMPARE(BoxParameters::instance().BoxOD, 8.1);
-
-            retype(id, "3");
-            QCOMPARE(model().ID, 3.0);
-            QCOMPARE(model().OD, 9.0);
-
-            QLineEdit* rows = box.field(BoxField::Rows);
-            rows->selectAll();
-            QTest::keyClick(rows, Qt::Key_Backspace);
-            QCOMPARE(messages().last(), QStringLiteral("Enter an integer."));
-            QCOMPARE(model().Rows, 8);
-            QTest::keyClicks(rows, "6.9");
-            QCOMPARE(model().Rows, 6);
-            QCOMPARE(messages().size(), 2);
             box.reject();
         });
+    }
+
+    // Typing passes through texts that are no number yet; they are marked
+    // in the box, nothing is applied, and no message takes the focus away
+    // (which selected the text, so ".5" used to become 5).
+    void typingNeverManglesAValue_data() {
+        QTest::addColumn<int>("which");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("halfway");
+        QTest::addColumn<QString>("mark");
+        QTest::addColumn<double>("applied");
+        const auto row = [](const char* name, BoxField which, const char* typed,
+                            const char* halfway, const char* mark, double applied) {
+            QTest::newRow(name) << static_cast<int>(which) << QString::fromLatin1(typed)
+                                << QString::fromLatin1(halfway) << QString::fromLatin1(mark)
+                                << applied;
+        };
+        row("leading point", BoxField::ID, ".5", ".", "Enter a number.", 0.5);
+        row("minus then digit", BoxField::FontSize, "-2", "-", "Enter an integer.", 12.0);
+        row("exponent", BoxField::OD, "1e1", "1e", "", 10.0);
+        row("sign of rows", BoxField::Rows, "+9", "+", "Enter an integer.", 9.0);
+    }
+
+    void typingNeverManglesAValue() {
+        QFETCH(int, which);
+        QFETCH(QString, typed);
+        QFETCH(QString, halfway);
+        QFETCH(QString, mark);
+        QFETCH(double, applied);
+        runBox([&](ParametersBox& box) {
+            QLineEdit* field = box.field(static_cast<BoxField>(which));
+            field->selectAll();
+            for (const QChar key : typed) {
+                QTest::keyClicks(field, QString(key));
+                if (field->text() == halfway && !mark.isEmpty()) {
+                    QCOMPARE(box.limitLine()->text(), mark);
+                    QVERIFY(ShowsRed(*field));
+                }
+            }
+            QCOMPARE(field->text(), typed);
+            QVERIFY(messages().isEmpty());
+            QTest::keyClick(&box, Qt::Key_Escape);
+        });
+        const BowlModel& m = model();
+        const double values[] = {m.ID, m.OD, double(m.Rows), double(m.Segments),
+                                 double(m.FontSize)};
+        QCOMPARE(values[which], applied);
+    }
+
+    // An emptied field keeps its value; the others still take effect. Only
+    // OK answers with the message and sends the focus back to the field.
+    void anEmptiedFieldHoldsBackOnlyItselfUntilOk() {
+        runBox([this](ParametersBox& box) {
+            QLineEdit* id = box.field(BoxField::ID);
+            id->selectAll();
+            QTest::keyClick(id, Qt::Key_Backspace);
+            QCOMPARE(box.limitLine()->text(), QStringLiteral("Enter a number."));
+            QCOMPARE(id->toolTip(), QStringLiteral("Enter a number."));
+            retype(box.field(BoxField::Rows), "6");
+            QCOMPARE(model().Rows, 6);
+            QCOMPARE(model().ID, 3.5);
+            QCOMPARE(box.limitLine()->text(), QStringLiteral("Enter a number."));
+            QVERIFY(messages().isEmpty());
+
+            QTest::mouseClick(box.okButton(), Qt::LeftButton);
+            QCOMPARE(messages(), QStringList{"Enter a number."});
+            QVERIFY(box.isVisible());
+            QCOMPARE(box.focusWidget(), id);
+            QTest::keyClicks(id, "2");
+            QCOMPARE(model().ID, 2.0);
+            QVERIFY(box.limitLine()->text().isEmpty());
+            QTest::mouseClick(box.okButton(), Qt::LeftButton);
+        });
+        QCOMPARE(model().ID, 2.0);
+        QCOMPARE(model().Rows, 6);
     }
 
     // Colours stay in their record slots, so a layout change moves the fills
@@ -306,15 +387,55 @@ private slots:
         QCOMPARE(BoxParameters::instance().BoxSegments, 30);
     }
 
-    void symmetryModeFollowsTheNewSegmentCount() {
+    // Sectors that no longer split the row evenly end symmetry mode as
+    // "Exit Symmetry Mode" would, and the status bar says why. Values typed
+    // on the way to another ("1" on the way to "12") do not count: the mode
+    // is judged when the box closes.
+    void symmetryModeEndsWhenTheSectorsNoLongerFit() {
         model().SymmetrySectors = 4;
         view().repaintNow();
         runBox([this](ParametersBox& box) {
-            retype(box.field(BoxField::Segments), "10");
-            QCOMPARE(model().SymmetrySectors, 4);
-            QCOMPARE(model().SectorStartAngle, 252.0f);  // 2 segments per sector
-            retype(box.field(BoxField::Segments), "0");
-            QCOMPARE(model().Segments, 10);
+            retype(box.field(BoxField::Segments), "12");
+            QCOMPARE(model().Segments, 12);
+            box.accept();
+        });
+        QCOMPARE(model().SymmetrySectors, 4);
+        QCOMPARE(model().SectorStartAngle, 210.0f);  // 3 segments per sector
+        runBox([this](ParametersBox& box) {
+            paste(box.field(BoxField::Segments), "10");
+            box.reject();
+        });
+        QCOMPARE(model().SymmetrySectors, 0);
+        QCOMPARE(StatusPane::text(),
+                 QStringLiteral("Symmetry Mode ended: 10 segments per row cannot be split into 4 "
+                                "equal sectors."));
+        QVERIFY(!ShowsRedIn(view().lastPaintedImage()));
+
+        model().Segments = 24;
+        model().SymmetrySectors = 4;
+        view().onParametersChanged();
+        runBox([this](ParametersBox& box) {
+            paste(box.field(BoxField::Segments), "3");
+            box.reject();
+        });
+        QCOMPARE(model().SymmetrySectors, 0);
+        QVERIFY(StatusPane::text().startsWith("Symmetry Mode ended: 3 segments"));
+        // A click then fills one segment only.
+        ClickView(view(), SegmentPoint(model(), 2));
+        QCOMPARE(model().FillHistory.size(), size_t(1));
+    }
+
+    // The tallies and the cut list describe the rings on screen as soon as
+    // Rows or Segments change, not from the next fill on.
+    void talliesFollowRowsAndSegmentsAtOnce() {
+        for (int k : {3, 30, 60, 150, 180}) {
+            click(k);
+        }
+        runBox([this](ParametersBox& box) {
+            retype(box.field(BoxField::Segments), "12");
+            checkTalliesMatchTheRecords();
+            retype(box.field(BoxField::Rows), "5");
+            checkTalliesMatchTheRecords();
             box.reject();
         });
     }

@@ -2,8 +2,11 @@
 #include "Application.h"
 #include "BowlModel.h"
 #include "CommandIds.h"
+#include "DesignCsvWriter.h"
+#include "DesignFileCommands.h"
 #include "DesignView.h"
 #include "MainWindow.h"
+#include "StatusPane.h"
 #include "SymmetryDialog.h"
 #include "SymmetryErrorDialog.h"
 #include "TestEnvironment.h"
@@ -198,6 +201,27 @@ private slots:
         QCOMPARE(model().FillHistory.size(), size_t(6));
         QVERIFY(frame().runCommand(cmd::ExitSymmetryMode));  // already off
         QCOMPARE(model().SymmetrySectors, 0);
+    }
+
+    // Opening a design whose segments the sectors do not split ends the
+    // mode too; the opened design's tallies are counted before it shows.
+    void openingADesignThatDoesNotFitEndsTheMode() {
+        answerSectors("4");
+        enter();
+        BowlModel other;
+        other.Segments = 10;
+        other.ComputeGeometry(96);
+        other.FillSegment(12);
+        const QString path = tempPath("ten.csv");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::fromStdString(WriteDesignCsv(other, "2026-12-08")));
+        file.close();
+        QVERIFY(DesignFileCommands::of(view())->openPath(path, false));
+        QCOMPARE(model().SymmetrySectors, 0);
+        QVERIFY(StatusPane::text().startsWith("Symmetry Mode ended: 10 segments"));
+        QCOMPARE(model().RowTallies.at(2), (ColorCounts{{"Walnut", 1}, {"blank", 9}}));
+        QCOMPARE(RedPixels(view().lastPaintedImage()), 0);
     }
 };
 

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+
+#include <functional>
+#include <vector>
+
+namespace corvane {
+class BowlModel;
+}
+
+namespace corvane::bench {
+
+// The reference every timing is set against: the design painted the plain
+// way, one QPainter call per shape (a wide flat-capped pen along each
+// segment's arc, every ring circle and joint with the 3-pixel pen, the tally
+// lines with drawText), anti-aliased, into a fresh image.
+QImage NaivePaint(BowlModel& model, QSize clientSize);
+
+// A design of rows x segments between the given diameters, every record
+// filled with one of four woods, tallies counted.
+BowlModel FilledDesign(int rows, int segments, double id, double od);
+
+// Milliseconds of each of repeats runs of work.
+std::vector<double> TimeRuns(int repeats, const std::function<void()>& work);
+
+// "best a, median b, worst c ms".
+void PrintTimes(const char* what, std::vector<double> times);
+
+// CORVANE_BENCH_REPEATS overrides repeat counts, e.g. for a short run under
+// valgrind, which counts instructions instead of timing.
+int RepeatsOr(int fallback);
+
+}  // namespace corvane::bench

@@ -1,0 +1,110 @@
+#pragma once
+
+#include "SegmentProp.h"
+#include "TallyLayout.h"
+
+#include <QImage>
+#include <QPolygonF>
+#include <QRegion>
+#include <QSize>
+
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace corvane {
+
+class BowlModel;
+class CoverageRaster;
+struct SectorOutline;
+
+// The picture of a design, kept between paints so that a click repaints
+// only what it changed. It is made of layers in device pixels: the fills
+// (background, disc and segments, drawn without anti-aliasing since every
+// edge between two of them lies under a black outline), the coverage of the
+// black ring circles and joints, and that of the red sector outline. The
+// shown picture is the three put together, with the tally columns on top.
+// A partial repaint redraws the fills in the changed areas and puts the
+// layers together there again, so it gives the same pixels as a full paint.
+class DesignPicture {
+public:
+    // Paints everything for a client area of the given size in logical
+    // pixels on a device with the given pixel ratio. Leaves the bowl centre,
+    // the tally rectangles and (in symmetry mode) the sector angles in model.
+    void paintAll(BowlModel& model, QSize clientSize, qreal pixelRatio);
+
+    // True when the last full paint was made for this size, pixel ratio and
+    // the model's parameters, so that changed colours are all there is to draw.
+    bool isCurrent(const BowlModel& model, QSize clientSize, qreal pixelRatio) const;
+
+    // Repaints the records whose colours changed and the tally columns after
+    // a recount. Returns what changed, in logical client pixels.
+    QRegion repaintRecords(BowlModel& model, const std::vector<int>& records);
+
+    // The shown picture in device pixels, its device pixel ratio set.
+    const QImage& image() const { return shown_; }
+    // The colour shown at a client point given in logical pixels, opaque.
+    Argb colorAt(QPoint clientPoint) const;
+
+private:
+    struct Parameters {
+        double id = 0.0;
+        double od = 0.0;
+        int rows = 0;
+        int segments = 0;
+        int fontSize = 0;
+        int pixelsPerInch = 0;
+        int sectors = 0;
+        QSize size;
+        qreal ratio = 0.0;
+        friend bool operator==(const Parameters&, const Parameters&) = default;
+    };
+    // How a row's outlines look, when its records form a regular ring.
+    struct RowOutline {
+        bool regular = false;
+        double solidRadius = 0.0;  // joints cover everything inside this (device pixels)
+        bool hidesSegments = false;
+    };
+    // One record's area in device pixels; nothing to draw when the outline is empty.
+    struct Shape {
+        QPolygonF outline;
+        QRect bounds;
+        Argb color = kBlankColor;
+    };
+
+    static Parameters parametersOf(const BowlModel& model, QSize clientSize, qreal pixelRatio);
+    void allocate(const BowlModel& model, QSize deviceSize);
+    QPointF devicePoint(double angleDegrees, double radius) const;
+    double deviceRadius(double logicalRadius) const;
+
+    void planRows(const BowlModel& model);
+    void buildShapes(const BowlModel& model);
+    void paintFills(const QRect& area);
+    void paintOutlines(const BowlModel& model);
+    void paintJoints(const BowlModel& model, CoverageRaster& raster) const;
+    void paintSectorOutline(const std::optional<SectorOutline>& outline, const BowlModel& model);
+    void compose(const QRect& area);
+
+    TallyLayout layTallies(BowlModel& model) const;
+    QRect lineBox(const TallyLine& line, int lineHeight) const;
+    QRegion tallyArea(const TallyLayout& layout) const;
+    QRegion changedTallyArea(const TallyLayout& layout) const;
+    void paintTallies(BowlModel& model, const TallyLayout& layout, const QRegion& area);
+    QRect deviceRect(const QRectF& logical) const;
+
+    Parameters painted_;
+    QPointF centre_;              // device pixels
+    double visibleRadius_ = 0.0;  // nothing beyond it from the centre shows
+    double halfOutline_ = 1.5;    // half the black pen, device pixels
+    QRect outlined_;              // where the black or red layer may cover anything
+    std::vector<RowOutline> rows_;
+    std::vector<Shape> shapes_;  // by record index; 0 is the disc
+    TallyLayout tallies_;
+
+    QImage fills_;
+    QImage black_;
+    QImage red_;
+    QImage shown_;
+};
+
+}  // namespace corvane

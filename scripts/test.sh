@@ -18,8 +18,9 @@ fi
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1}"
 export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$PWD/tests/lsan-suppressions.txt:print_suppressions=0}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
-# The design file reader is fuzzed for a fixed, short time on every run.
-fuzz/run-fuzzer.sh "${CORVANE_FUZZ_SECONDS:-30}"
+# The design file reader and the renderer are fuzzed for a fixed, short
+# time each on every run.
+fuzz/run-fuzzer.sh "${CORVANE_FUZZ_SECONDS:-20}"
 # The tests that draw in 3D start a private Xvfb of their own
 # (scripts/with-xvfb.sh); the rest run on the offscreen platform.
 ctest --test-dir build-test --output-on-failure -j"$(nproc)"

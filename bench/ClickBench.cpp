@@ -3,6 +3,7 @@
 // symmetry mode; each against the naive full paint of the same design.
 #include "ActiveSector.h"
 #include "Application.h"
+#include "BenchDesigns.h"
 #include "BowlModel.h"
 #include "CommandIds.h"
 #include "DesignView.h"

@@ -1,6 +1,7 @@
 // Time to save and to open the largest design the table holds: 23 rows of
 // 89 segments, every segment filled.
 
+#include "BenchDesigns.h"
 #include "BowlModel.h"
 #include "DesignCsvReader.h"
 #include "DesignCsvWriter.h"
@@ -14,17 +15,7 @@ namespace {
 using corvane::BowlModel;
 
 BowlModel LargestFilledDesign() {
-    BowlModel model;
-    model.Rows = 23;
-    model.Segments = 89;
-    model.ComputeGeometry(model.PixelsPerInch);
-    const corvane::Argb woods[] = {0xFF8B4513u, 0xFFEFDDD4u, 0xFFC19A6Bu};
-    for (int k = 0; k <= model.LastLiveIndex(); ++k) {
-        model.FillColor = woods[k % 3];
-        model.FillSegment(k);
-    }
-    model.RecountRowTallies();
-    return model;
+    return corvane::bench::FilledDesign(23, 89, 3.5, 8.1);
 }
 
 void BM_WriteLargestDesign(benchmark::State& state) {

@@ -85,22 +85,6 @@ QImage NaivePaint(BowlModel& model, QSize clientSize) {
     return image;
 }
 
-BowlModel FilledDesign(int rows, int segments, double id, double od) {
-    BowlModel model;
-    model.Rows = rows;
-    model.Segments = segments;
-    model.ID = id;
-    model.OD = od;
-    model.ComputeGeometry(96);
-    const Argb woods[] = {0xFF8B4513u, 0xFFEFDDD4u, 0xFF68315Bu, 0xFFC19A6Bu};
-    for (int k = 0; k <= model.LastLiveIndex(); ++k) {
-        model.FillColor = woods[k % 4];
-        model.FillSegment(k);
-    }
-    model.RecountRowTallies();
-    return model;
-}
-
 std::vector<double> TimeRuns(int repeats, const std::function<void()>& work) {
     std::vector<double> times;
     for (int i = 0; i < repeats; ++i) {

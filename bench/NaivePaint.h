@@ -18,10 +18,6 @@ namespace corvane::bench {
 // lines with drawText), anti-aliased, into a fresh image.
 QImage NaivePaint(BowlModel& model, QSize clientSize);
 
-// A design of rows x segments between the given diameters, every record
-// filled with one of four woods, tallies counted.
-BowlModel FilledDesign(int rows, int segments, double id, double od);
-
 // Milliseconds of each of repeats runs of work.
 std::vector<double> TimeRuns(int repeats, const std::function<void()>& work);
 

@@ -2,6 +2,7 @@
 // does it (the kept picture painted anew), for the default design and the
 // designs at the corners of what the table allows, every segment filled;
 // each against the naive paint of the same design in the same run.
+#include "BenchDesigns.h"
 #include "BowlModel.h"
 #include "DesignPicture.h"
 #include "NaivePaint.h"

@@ -53,9 +53,15 @@ QList<QRgb> barColours(MainWindow& frame, const QImage& shot) {
 }
 
 // The colour at the middle of a widget's rectangle, as it is drawn.
-QColor colourAt(QWidget* widget, const QRect& rect) {
+// A point in an item's padding, so that it shows the item's fill and never
+// the text (where glyphs fall depends on the fonts a machine has).
+QColor colourAt(QWidget* widget, const QPoint& point) {
     const QImage shot = widget->grab().toImage();
-    return shot.pixelColor(rect.center() * shot.devicePixelRatio());
+    return shot.pixelColor(point * shot.devicePixelRatio());
+}
+
+QPoint besideText(const QRect& item, bool left) {
+    return {left ? item.left() + 4 : item.right() - 8, item.center().y()};
 }
 
 bool isNear(const QColor& a, const QColor& b) {
@@ -225,11 +231,11 @@ private slots:
         bar->setActiveAction(viewTitle);
         QVERIFY(QTest::qWaitForWindowExposed(menu));
         menu->setActiveAction(statusBarItem);
-        const QColor onBar = colourAt(bar, bar->actionGeometry(viewTitle));
-        const QColor inMenu = colourAt(menu, menu->actionGeometry(statusBarItem));
+        const QColor onBar = colourAt(bar, besideText(bar->actionGeometry(viewTitle), true));
+        const QColor inMenu =
+            colourAt(menu, besideText(menu->actionGeometry(statusBarItem), false));
         const QRect cutList = menu->actionGeometry(frame().menuAction(cmd::ViewCutList));
-        const QColor plain =
-            colourAt(menu, QRect(cutList.right() - 8, cutList.top(), 1, cutList.height()));
+        const QColor plain = colourAt(menu, besideText(cutList, false));
         menu->close();
         QVERIFY2(isNear(inMenu, onBar), qPrintable(inMenu.name() + " / " + onBar.name()));
         if (highlight.isValid()) {

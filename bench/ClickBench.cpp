@@ -6,6 +6,7 @@
 #include "BenchDesigns.h"
 #include "BowlModel.h"
 #include "CommandIds.h"
+#include "DesignDocument.h"
 #include "DesignView.h"
 #include "MainWindow.h"
 #include "NaivePaint.h"
@@ -19,29 +20,29 @@ using namespace corvane;
 
 namespace {
 
-QPoint segmentPoint(const BowlModel& model, int k) {
-    const SegmentProp& segment = model.SegmentTable[k];
-    return {model.CenterX + segment.SegmentCenter.x, model.CenterY + segment.SegmentCenter.y};
+QPoint segmentPoint(DesignView& view, int k) {
+    const SegmentProp& segment = view.document().model().SegmentTable[k];
+    return {view.layout().CenterX + segment.SegmentCenter.x,
+            view.layout().CenterY + segment.SegmentCenter.y};
 }
 
 void useDesign(DesignView& view, int rows, int segments, double id, double od) {
-    BowlModel& model = view.model();
-    model = bench::FilledDesign(rows, segments, id, od);
-    model.PixelsPerInch = 96;
-    view.onParametersChanged();
+    BowlModel design = bench::FilledDesign(rows, segments, id, od);
+    design.PixelsPerInch = 96;
+    design.ComputeGeometry(design.PixelsPerInch);
+    view.document().replaceBy(design);
 }
 
 void naiveReference(DesignView& view) {
-    BowlModel copy = view.model();
     bench::PrintTimes("naive QPainter paint", bench::TimeRuns(bench::RepeatsOr(5), [&] {
-                          bench::NaivePaint(copy, view.size());
+                          bench::NaivePaint(view.model(), view.size());
                       }));
 }
 
 // Every click fills: the colour changes from one click to the next.
 void timeClicks(DesignView& view, const char* what, int rows, int segments, double id, double od) {
     useDesign(view, rows, segments, id, od);
-    BowlModel& model = view.model();
+    const BowlModel& model = view.model();
     std::printf("%s, view %dx%d:\n", what, view.width(), view.height());
     const Argb woods[] = {0xFF8B4513u, 0xFFEFDDD4u};
     const int last = model.LastLiveIndex();
@@ -49,12 +50,12 @@ void timeClicks(DesignView& view, const char* what, int rows, int segments, doub
     // Only clicks that fill count: a centre point on a joint of the narrow
     // inner rows shows black and is refused.
     for (int i = 0; i < bench::RepeatsOr(300); ++i) {
-        model.FillColor = woods[i % 2];
+        view.document().setFillColor(woods[i % 2]);
         const int k = 1 + (i * 37) % last;
         const std::size_t before = model.FillHistory.size();
         const double ms =
             bench::TimeRuns(1, [&] {
-                QTest::mouseClick(&view, Qt::LeftButton, Qt::NoModifier, segmentPoint(model, k));
+                QTest::mouseClick(&view, Qt::LeftButton, Qt::NoModifier, segmentPoint(view, k));
             }).front();
         if (model.FillHistory.size() > before) {
             times.push_back(ms);
@@ -66,23 +67,22 @@ void timeClicks(DesignView& view, const char* what, int rows, int segments, doub
 
 void timeUndo100InSymmetryMode(MainWindow& frame, DesignView& view) {
     useDesign(view, 23, 88, 2.0, 10.5);
-    BowlModel& model = view.model();
-    model.SymmetrySectors = 4;
-    view.repaintNow();
+    view.document().setSymmetrySectors(4);
+    const BowlModel& model = view.model();
     std::printf("Undo Last 100 Fills, 23x88 in 4 sectors, view %dx%d:\n", view.width(),
                 view.height());
     std::vector<int> inSector;
     for (int k = 1; k <= model.LastLiveIndex(); ++k) {
-        if (IsInActiveSector(model, k)) {
+        if (IsInActiveSector(model, view.layout().Sector, k)) {
             inSector.push_back(k);
         }
     }
     std::vector<double> times;
     for (int run = 0; run < bench::RepeatsOr(20); ++run) {
-        model.FillColor = run % 2 ? 0xFF8B4513u : 0xFFEFDDD4u;
+        view.document().setFillColor(run % 2 ? 0xFF8B4513u : 0xFFEFDDD4u);
         for (int c = 0; c < 25; ++c) {  // 25 clicks of 4 fills each
             const int k = inSector[(run * 25 + c) % inSector.size()];
-            QTest::mouseClick(&view, Qt::LeftButton, Qt::NoModifier, segmentPoint(model, k));
+            QTest::mouseClick(&view, Qt::LeftButton, Qt::NoModifier, segmentPoint(view, k));
         }
         const std::vector<double> one =
             bench::TimeRuns(1, [&] { frame.runCommand(cmd::UndoLast100); });
@@ -97,8 +97,9 @@ void timeUndo100InSymmetryMode(MainWindow& frame, DesignView& view) {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    Application app(BowlModel::instance());
-    app.InitInstance();
+    DesignDocument document;
+    Application app(document);
+    app.showMainWindow();
     MainWindow& frame = *app.mainWindow();
     frame.setGeometry(0, 0, 1920, 1080);
     if (!QTest::qWaitForWindowExposed(&frame)) {

@@ -11,15 +11,13 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <numbers>
 
 namespace corvane::bench {
 
 namespace {
 
-constexpr double kPi = 3.141592653589793;
-
-void paintRings(QPainter& painter, const BowlModel& model) {
-    const QPointF centre(model.CenterX, model.CenterY);
+void paintRings(QPainter& painter, const BowlModel& model, QPointF centre) {
     const SegmentProp& disc = model.SegmentTable[0];
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor::fromRgba(disc.SegmentColor));
@@ -42,7 +40,7 @@ void paintRings(QPainter& painter, const BowlModel& model) {
     }
     for (int k = 1; k <= last; ++k) {
         const SegmentProp& s = model.SegmentTable[k];
-        const double theta = s.LeftAngle * kPi / 180.0;
+        const double theta = s.LeftAngle * std::numbers::pi / 180.0;
         painter.drawLine(QPointF(centre.x() + std::cos(theta) * s.InnerRadius,
                                  centre.y() - std::sin(theta) * s.InnerRadius),
                          QPointF(centre.x() + std::cos(theta) * s.OuterRadius,
@@ -50,7 +48,7 @@ void paintRings(QPainter& painter, const BowlModel& model) {
     }
 }
 
-void paintTallies(QPainter& painter, BowlModel& model, QSize size) {
+void paintTallies(QPainter& painter, const BowlModel& model, QSize size) {
     const QFont font = TallyFont(model.FontSize);
     const QFontMetricsF metrics(font, painter.device());
     const TextWidthFn measure = [&](const std::string& text) {
@@ -73,14 +71,13 @@ void paintTallies(QPainter& painter, BowlModel& model, QSize size) {
 
 }  // namespace
 
-QImage NaivePaint(BowlModel& model, QSize clientSize) {
+QImage NaivePaint(const BowlModel& model, QSize clientSize) {
     QImage image(clientSize, QImage::Format_RGB32);
-    model.CenterX = clientSize.width() / 2;
-    model.CenterY = clientSize.height() / 2;
+    const QPointF centre(clientSize.width() / 2, clientSize.height() / 2);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.fillRect(image.rect(), Qt::white);
-    paintRings(painter, model);
+    paintRings(painter, model, centre);
     paintTallies(painter, model, clientSize);
     return image;
 }

@@ -16,7 +16,7 @@ namespace corvane::bench {
 // way, one QPainter call per shape (a wide flat-capped pen along each
 // segment's arc, every ring circle and joint with the 3-pixel pen, the tally
 // lines with drawText), anti-aliased, into a fresh image.
-QImage NaivePaint(BowlModel& model, QSize clientSize);
+QImage NaivePaint(const BowlModel& model, QSize clientSize);
 
 // Milliseconds of each of repeats runs of work.
 std::vector<double> TimeRuns(int repeats, const std::function<void()>& work);

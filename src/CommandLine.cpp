@@ -4,6 +4,7 @@
 #include "Application.h"
 #include "BowlModel.h"
 #include "CutList.h"
+#include "DesignDocument.h"
 #include "DesignFile.h"
 #include "DesignFileCommands.h"
 #include "DesignRenderer.h"
@@ -318,13 +319,14 @@ int RunCommandLine(int argc, char** argv) {
     if (parser.isSet(options.printPdf)) {
         return printPdf(parser, options);
     }
-    Application app(BowlModel::instance());
-    if (!app.InitInstance()) {
+    DesignDocument document;
+    Application app(document);
+    if (!app.showMainWindow()) {
         return 1;
     }
     const QString design = designArgument(parser);
     if (!design.isEmpty()) {
-        DesignFileCommands::of(*app.mainWindow()->view())->openPath(design, false);
+        app.mainWindow()->designFiles().openPath(design, false);
     }
     return QApplication::exec();
 }

@@ -31,18 +31,18 @@ int HalfSectorLead(int segmentsPerSector) {
     return lead % 2 == 1 ? lead + 1 : lead;
 }
 
-PointF PointAt(const BowlModel& model, float degrees, double radius) {
+PointF PointAt(IntPoint centre, float degrees, double radius) {
     const float radians = degrees * kOutlinePi / 180.0f;
     const float r = static_cast<float>(radius);
     return {static_cast<float>(std::cos(static_cast<double>(radians))) * r +
-                static_cast<float>(model.CenterX),
+                static_cast<float>(centre.x),
             static_cast<float>(std::sin(static_cast<double>(radians))) * r +
-                static_cast<float>(model.CenterY)};
+                static_cast<float>(centre.y)};
 }
 
-float DistanceFromCenter(const BowlModel& model, PointF point) {
-    const float dx = point.x - static_cast<float>(model.CenterX);
-    const float dy = point.y - static_cast<float>(model.CenterY);
+float DistanceFromCenter(IntPoint centre, PointF point) {
+    const float dx = point.x - static_cast<float>(centre.x);
+    const float dy = point.y - static_cast<float>(centre.y);
     return static_cast<float>(std::sqrt(static_cast<double>(dx * dx + dy * dy)));
 }
 
@@ -53,16 +53,17 @@ struct EdgeLimits {
 
 // One side edge: radially through every row, with a sideways step of half a
 // segment along the outer circle of each row but the last.
-std::vector<PointF> SteppedEdge(const BowlModel& model, float theta, EdgeLimits limits) {
+std::vector<PointF> SteppedEdge(const BowlModel& model, IntPoint centre, float theta,
+                                EdgeLimits limits) {
     const float halfSegment = HalfSegmentAngle(model.Segments);
-    std::vector<PointF> points{PointAt(model, theta, model.SegmentTable[0].OuterRadius)};
+    std::vector<PointF> points{PointAt(centre, theta, model.SegmentTable[0].OuterRadius)};
     for (int r = 1; r <= model.Rows; ++r) {
         const std::int64_t lastOfRow = static_cast<std::int64_t>(r) * model.Segments;
         if (lastOfRow > kMaxLiveSegments) {
             break;
         }
         const double radius = model.SegmentTable[static_cast<std::size_t>(lastOfRow)].OuterRadius;
-        points.push_back(PointAt(model, theta, radius));
+        points.push_back(PointAt(centre, theta, radius));
         if (r == model.Rows) {
             break;
         }
@@ -71,7 +72,7 @@ std::vector<PointF> SteppedEdge(const BowlModel& model, float theta, EdgeLimits 
             (r % 2 == 1) ? std::min(next, limits.oddRowLimit) : std::max(next, limits.evenRowLimit);
         const float step = (next - theta) / static_cast<float>(kChordsPerStep);
         for (int i = 1; i <= kChordsPerStep; ++i) {
-            points.push_back(PointAt(model, theta + static_cast<float>(i) * step, radius));
+            points.push_back(PointAt(centre, theta + static_cast<float>(i) * step, radius));
         }
         theta = next;
     }
@@ -93,9 +94,10 @@ bool SectorsFitSegments(int sectors, int segments) {
     return sectors >= 1 && segments >= sectors && segments % sectors == 0;
 }
 
-void ComputeActiveSector(BowlModel& model) {
+SectorAngles ComputeActiveSector(const BowlModel& model) {
+    SectorAngles sector;
     if (!CanComputeSector(model)) {
-        return;
+        return sector;
     }
     const int segments = model.Segments;
     const int perSector = segments / model.SymmetrySectors;
@@ -105,17 +107,18 @@ void ComputeActiveSector(BowlModel& model) {
     const std::int64_t first =
         (static_cast<std::int64_t>(segments) - HalfSectorLead(perSector) + top) % segments;
 
-    model.SectorStartAngle = static_cast<float>(first) * angle;
+    sector.SectorStartAngle = static_cast<float>(first) * angle;
     const float endProduct = static_cast<float>(perSector + first) * angle;
     const double end = std::fmod(static_cast<double>(endProduct), 360.0);
-    model.SectorEndAngle = end == 0.0 ? 360.0f : static_cast<float>(end);
+    sector.SectorEndAngle = end == 0.0 ? 360.0f : static_cast<float>(end);
     // An even outermost row is turned by half a segment.
     const float outerShift = (model.Rows % 2 == 0) ? HalfSegmentAngle(segments) : 0.0f;
-    model.OuterSectorStartAngle = model.SectorStartAngle - outerShift;
-    model.OuterSectorEndAngle = model.SectorEndAngle - outerShift;
+    sector.OuterSectorStartAngle = sector.SectorStartAngle - outerShift;
+    sector.OuterSectorEndAngle = sector.SectorEndAngle - outerShift;
+    return sector;
 }
 
-bool IsInActiveSector(const BowlModel& model, int k) {
+bool IsInActiveSector(const BowlModel& model, const SectorAngles& sector, int k) {
     if (!BowlModel::IsTableIndex(k) || model.Segments < 1) {
         return false;
     }
@@ -124,8 +127,8 @@ bool IsInActiveSector(const BowlModel& model, int k) {
         return false;
     }
     const double middle = (segment.LeftAngle + segment.RightAngle) * 0.5;
-    float lo = model.SectorStartAngle;
-    float hi = model.SectorEndAngle;
+    float lo = sector.SectorStartAngle;
+    float hi = sector.SectorEndAngle;
     if (segment.SegmentRow % 2 == 0) {
         const float halfSegment = 180.0f / static_cast<float>(model.Segments);
         lo -= halfSegment;
@@ -148,8 +151,7 @@ std::vector<int> FillSymmetricCopies(BowlModel& model, int k) {
     }
     // With fewer segments than sectors the step is 0 and every copy lands on k.
     const int step = segments / sectors;
-    const std::int64_t rowStart =
-        static_cast<std::int64_t>(model.SegmentTable[k].SegmentRow - 1) * segments;
+    const std::int64_t rowStart = model.FirstRecordOf(model.SegmentTable[k].SegmentRow) - 1;
     const std::int64_t position = k - rowStart;
     for (int j = 1; j < sectors; ++j) {
         const std::int64_t target = CopyTarget(rowStart, position, j, step, segments);
@@ -162,28 +164,29 @@ std::vector<int> FillSymmetricCopies(BowlModel& model, int k) {
     return filled;
 }
 
-std::vector<int> FillSymmetric(BowlModel& model, int k) {
-    if (!IsInActiveSector(model, k)) {
+std::vector<int> FillSymmetric(BowlModel& model, const SectorAngles& sector, int k) {
+    if (!IsInActiveSector(model, sector, k)) {
         return {};
     }
     return FillSymmetricCopies(model, k);
 }
 
-SectorOutline ComputeSectorOutline(BowlModel& model) {
+SectorOutline ComputeSectorOutline(const BowlModel& model, IntPoint centre) {
     if (!CanComputeSector(model)) {
         return {};
     }
-    ComputeActiveSector(model);
     SectorOutline outline;
+    const SectorAngles a = ComputeActiveSector(model);
+    outline.angles = a;
     outline.endEdge =
-        SteppedEdge(model, model.SectorEndAngle, {model.OuterSectorEndAngle, model.SectorEndAngle});
-    outline.startEdge = SteppedEdge(model, model.SectorStartAngle,
-                                    {model.OuterSectorStartAngle, model.SectorStartAngle});
-    const float sweep = std::fabs(model.SectorStartAngle - model.SectorEndAngle);
-    outline.innerArc = {DistanceFromCenter(model, outline.startEdge.front()),
-                        model.SectorStartAngle, sweep};
-    outline.outerArc = {DistanceFromCenter(model, outline.startEdge.back()),
-                        model.OuterSectorStartAngle, sweep};
+        SteppedEdge(model, centre, a.SectorEndAngle, {a.OuterSectorEndAngle, a.SectorEndAngle});
+    outline.startEdge = SteppedEdge(model, centre, a.SectorStartAngle,
+                                    {a.OuterSectorStartAngle, a.SectorStartAngle});
+    const float sweep = std::fabs(a.SectorStartAngle - a.SectorEndAngle);
+    outline.innerArc = {DistanceFromCenter(centre, outline.startEdge.front()), a.SectorStartAngle,
+                        sweep};
+    outline.outerArc = {DistanceFromCenter(centre, outline.startEdge.back()),
+                        a.OuterSectorStartAngle, sweep};
     return outline;
 }
 

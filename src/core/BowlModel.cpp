@@ -6,14 +6,12 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <numbers>
 
 namespace corvane {
 
 namespace {
 
-// Written out in full so that the truncated centres match those saved in
-// design files, whatever the platform's own pi constant is.
-constexpr double kPi = 3.141592653589793;
 constexpr int kStartupPixelsPerInch = 96;
 
 }  // namespace
@@ -23,9 +21,26 @@ BowlModel::BowlModel() {
     ComputeGeometry(kStartupPixelsPerInch);
 }
 
-BowlModel& BowlModel::instance() {
-    static BowlModel model;
-    return model;
+int BowlModel::RowOf(int k) const {
+    return k <= 0 ? 0 : (k - 1) / std::max(Segments, 1) + 1;
+}
+
+std::int64_t BowlModel::FirstRecordOf(int row) const {
+    return static_cast<std::int64_t>(row - 1) * Segments + 1;
+}
+
+double BowlModel::RingInnerRadius(int row, double pixelsPerInch) const {
+    const double ringWidth = (OD - ID) / Rows;
+    return ((row - 1) * ringWidth + ID) * 0.5 * pixelsPerInch;
+}
+
+double BowlModel::RingOuterRadius(int row, double pixelsPerInch) const {
+    const double ringWidth = (OD - ID) / Rows;
+    return (row * ringWidth + ID) * 0.5 * pixelsPerInch;
+}
+
+double BowlModel::RowBorderRadius(int row, double pixelsPerInch) const {
+    return (row * (OD - ID) / Rows + ID) * 0.5 * pixelsPerInch;
 }
 
 int BowlModel::LastLiveIndex() const {
@@ -60,22 +75,21 @@ void BowlModel::ComputeGeometry(int pixelsPerInch) {
     if (Rows < 1 || Segments < 1) {
         return;
     }
-    const double ringWidth = (OD - ID) / Rows;
     const double segmentAngle = 360.0 / Segments;
     for (int i = 1; i <= Rows; ++i) {
-        const double inner = ((i - 1) * ringWidth + ID) * 0.5 * p;
-        const double outer = (i * ringWidth + ID) * 0.5 * p;
+        const double inner = RingInnerRadius(i, p);
+        const double outer = RingOuterRadius(i, p);
         const double mid = (outer + inner) * 0.5;
         // Every second ring is turned by half a segment to stagger the joints.
         const double offset = (i % 2 == 0) ? segmentAngle * 0.5 : 0.0;
-        const std::int64_t firstIndex = static_cast<std::int64_t>(i - 1) * Segments;
+        const std::int64_t firstIndex = FirstRecordOf(i) - 1;
         for (int j = 1; j <= Segments; ++j) {
             if (firstIndex + j > kMaxLiveSegments) {
                 return;
             }
             const double right = j * segmentAngle + offset;
             const double left = (j - 1) * segmentAngle + offset;
-            const double phi = (right + left) * 0.5 * kPi / 180.0;
+            const double phi = (right + left) * 0.5 * std::numbers::pi / 180.0;
             SegmentProp& segment = SegmentTable[static_cast<std::size_t>(firstIndex + j)];
             segment.SectorNumber = j;
             segment.SegmentRow = i;

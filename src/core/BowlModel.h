@@ -3,6 +3,7 @@
 #include "SegmentProp.h"
 
 #include <array>
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <string>
@@ -15,13 +16,12 @@ namespace corvane {
 using ColorCounts = std::map<std::string, int>;
 using RowTallyMap = std::map<int, ColorCounts>;
 
-// The whole state of one design. The program keeps exactly one instance
-// (BowlModel::instance()); tests and the staged file reader make their own copies.
+// The whole state of one design. In the program it is owned by the design
+// document, through which every change goes; the file reader, the command
+// line and tests work on copies of their own.
 class BowlModel {
 public:
     BowlModel();
-
-    static BowlModel& instance();
 
     // Design parameters.
     double ID = 3.5;
@@ -39,21 +39,25 @@ public:
     int PixelsPerInch = 96;
     int SymmetrySectors = 0;
 
-    // Left behind by every paint; read by the click, undo and symmetric fill code.
-    int CenterX = 0;
-    int CenterY = 0;
-    std::array<IntRect, 3> TallyRects{};
-    float SectorStartAngle = 0.0f;
-    float SectorEndAngle = 0.0f;
-    float OuterSectorStartAngle = 0.0f;
-    float OuterSectorEndAngle = 0.0f;
-
     // True for an index that addresses a record of SegmentTable.
     static bool IsTableIndex(int k) { return k >= 0 && k < kSegmentTableSize; }
 
     // Index of the last live record: Rows * Segments, never beyond the table;
     // 0 (the disc alone) when Rows or Segments is below 1.
     int LastLiveIndex() const;
+
+    // Row of record k (0 for the disc), with the current Segments (at least 1).
+    int RowOf(int k) const;
+    // Index of the first record of row (1-based); may lie beyond the table.
+    std::int64_t FirstRecordOf(int row) const;
+    // Radii of row i's ring circles in pixels at pixelsPerInch, as the
+    // geometry computes them: the rows are rings of equal width from ID to OD.
+    double RingInnerRadius(int row, double pixelsPerInch) const;
+    double RingOuterRadius(int row, double pixelsPerInch) const;
+    // The border between rows i and i + 1 (row 0: the ID circle) as the click
+    // test finds rows. It divides in another order than the geometry, so a
+    // border may differ from a stored radius in the last bit.
+    double RowBorderRadius(int row, double pixelsPerInch) const;
 
     // Resets every record of the table to an unfilled, geometry-free segment.
     void ResetAllSegments();
@@ -75,6 +79,8 @@ public:
     std::vector<int> UndoFills(int count);
     // Blanks every record of the table and forgets the history.
     void ClearAllSegmentColors();
+
+    friend bool operator==(const BowlModel&, const BowlModel&) = default;
 };
 
 }  // namespace corvane

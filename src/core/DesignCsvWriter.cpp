@@ -110,6 +110,26 @@ std::string WriteDesignCsv(const BowlModel& model, const std::string& date) {
     return out;
 }
 
+bool SameDesignOnFile(const BowlModel& a, const BowlModel& b) {
+    if (a.ID != b.ID || a.OD != b.OD || a.Rows != b.Rows || a.Segments != b.Segments) {
+        return false;
+    }
+    const int last = LastWrittenIndex(a);
+    if (last < 0) {
+        return true;
+    }
+    const std::vector<LastFill> fillsOfA = LastFillsUpTo(a.FillHistory, last);
+    const std::vector<LastFill> fillsOfB = LastFillsUpTo(b.FillHistory, last);
+    for (std::size_t k = 0; k <= static_cast<std::size_t>(last); ++k) {
+        if (!(a.SegmentTable[k] == b.SegmentTable[k]) ||
+            fillsOfA[k].position != fillsOfB[k].position ||
+            fillsOfA[k].oldColor != fillsOfB[k].oldColor) {
+            return false;
+        }
+    }
+    return true;
+}
+
 std::string LocalDateText() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};

@@ -11,9 +11,9 @@ namespace corvane {
 
 namespace {
 
-double DistanceFromCenter(const BowlModel& model, int x, int y) {
-    const double dx = static_cast<double>(x) - model.CenterX;
-    const double dy = static_cast<double>(y) - model.CenterY;
+double DistanceFromCenter(const ViewLayout& layout, int x, int y) {
+    const double dx = static_cast<double>(x) - layout.CenterX;
+    const double dy = static_cast<double>(y) - layout.CenterY;
     return std::sqrt(dx * dx + dy * dy);
 }
 
@@ -30,11 +30,11 @@ bool IsPixelRefused(const BowlModel& model, Argb shownColor) {
 std::optional<int> FindRow(const BowlModel& model, double d) {
     const double p = model.PixelsPerInch;
     for (int i = 1; i <= model.Rows; ++i) {
-        if (static_cast<std::int64_t>(i - 1) * model.Segments + 1 > kMaxLiveSegments) {
+        if (model.FirstRecordOf(i) > kMaxLiveSegments) {
             break;
         }
-        const double lo = ((i - 1) * (model.OD - model.ID) / model.Rows + model.ID) * 0.5 * p;
-        const double hi = (i * (model.OD - model.ID) / model.Rows + model.ID) * 0.5 * p;
+        const double lo = model.RowBorderRadius(i - 1, p);
+        const double hi = model.RowBorderRadius(i, p);
         if (lo <= d && d <= hi) {
             return i;
         }
@@ -42,15 +42,16 @@ std::optional<int> FindRow(const BowlModel& model, double d) {
     return std::nullopt;
 }
 
-std::optional<int> NearestSegmentInRow(const BowlModel& model, int row, int x, int y) {
-    const int first = (row - 1) * model.Segments + 1;
+std::optional<int> NearestSegmentInRow(const BowlModel& model, const ViewLayout& layout, int row,
+                                       int x, int y) {
+    const int first = static_cast<int>(model.FirstRecordOf(row));
     const int last = std::min(row * model.Segments, kMaxLiveSegments);
     double best = std::numeric_limits<double>::max();
     std::optional<int> nearest;
     for (int j = first; j <= last; ++j) {
         const IntPoint& offset = model.SegmentTable[j].SegmentCenter;
-        const double dx = static_cast<double>(x) - (static_cast<double>(model.CenterX) + offset.x);
-        const double dy = static_cast<double>(y) - (static_cast<double>(model.CenterY) + offset.y);
+        const double dx = static_cast<double>(x) - (static_cast<double>(layout.CenterX) + offset.x);
+        const double dy = static_cast<double>(y) - (static_cast<double>(layout.CenterY) + offset.y);
         const double distance = std::sqrt(dx * dx + dy * dy);
         // Strictly smaller: of equal distances the lowest index wins.
         if (distance < best) {
@@ -105,8 +106,9 @@ void TakeArc(FloatBox& box, float start, float end, float radius, float cx, floa
 
 }  // namespace
 
-std::optional<int> HitTestSegment(const BowlModel& model, int x, int y, Argb shownColor) {
-    const double d = DistanceFromCenter(model, x, y);
+std::optional<int> HitTestSegment(const BowlModel& model, const ViewLayout& layout, int x, int y,
+                                  Argb shownColor) {
+    const double d = DistanceFromCenter(layout, x, y);
     if (d > model.OD * 0.5 * model.PixelsPerInch) {
         return std::nullopt;
     }
@@ -123,10 +125,10 @@ std::optional<int> HitTestSegment(const BowlModel& model, int x, int y, Argb sho
     if (!row) {
         return std::nullopt;
     }
-    return NearestSegmentInRow(model, *row, x, y);
+    return NearestSegmentInRow(model, layout, *row, x, y);
 }
 
-IntRect SegmentUpdateRect(const BowlModel& model, int k) {
+IntRect SegmentUpdateRect(const BowlModel& model, const ViewLayout& layout, int k) {
     if (!BowlModel::IsTableIndex(k)) {
         return {};
     }
@@ -134,8 +136,8 @@ IntRect SegmentUpdateRect(const BowlModel& model, int k) {
     const float start = static_cast<float>(segment.LeftAngle) * kDegreesToRadians;
     const float endDegrees = k == 0 ? kDiscEndDegrees : static_cast<float>(segment.RightAngle);
     const float end = endDegrees * kDegreesToRadians;
-    const float cx = static_cast<float>(model.CenterX);
-    const float cy = static_cast<float>(model.CenterY);
+    const float cx = static_cast<float>(layout.CenterX);
+    const float cy = static_cast<float>(layout.CenterY);
     FloatBox box;
     TakeArc(box, start, end, static_cast<float>(segment.InnerRadius), cx, cy);
     TakeArc(box, start, end, static_cast<float>(segment.OuterRadius), cx, cy);
@@ -144,10 +146,10 @@ IntRect SegmentUpdateRect(const BowlModel& model, int k) {
             TruncToInt(std::ceil(box.maxX) + 2.0), TruncToInt(std::ceil(box.maxY) + 2.0)};
 }
 
-IntRect CenterDiscRect(const BowlModel& model) {
+IntRect CenterDiscRect(const BowlModel& model, const ViewLayout& layout) {
     const double r = model.SegmentTable[0].OuterRadius;
-    return {TruncToInt(model.CenterX - r), TruncToInt(model.CenterY - r),
-            TruncToInt(model.CenterX + r), TruncToInt(model.CenterY + r)};
+    return {TruncToInt(layout.CenterX - r), TruncToInt(layout.CenterY - r),
+            TruncToInt(layout.CenterX + r), TruncToInt(layout.CenterY + r)};
 }
 
 }  // namespace corvane

@@ -14,7 +14,6 @@ BowlModel SymmetricModel(int segments, int sectors, int rows = 8) {
     model.Rows = rows;
     model.SymmetrySectors = sectors;
     model.ComputeGeometry(96);
-    ComputeActiveSector(model);
     return model;
 }
 
@@ -28,7 +27,7 @@ std::vector<int> HistoryIndices(const BowlModel& model) {
 
 std::vector<int> Click(BowlModel& model, int k) {
     model.FillSegment(k);
-    FillSymmetric(model, k);
+    FillSymmetric(model, ComputeActiveSector(model), k);
     return HistoryIndices(model);
 }
 
@@ -45,12 +44,13 @@ TEST(ActiveSector, AnglesSitAroundTheTop) {
         {10, 8, 2, 216, 36, 198, 18},         {24, 7, 4, 225, 315, 225, 315},
     };
     for (const SectorCase& c : cases) {
-        const BowlModel model = SymmetricModel(c.segments, c.sectors, c.rows);
+        const SectorAngles sector =
+            ComputeActiveSector(SymmetricModel(c.segments, c.sectors, c.rows));
         SCOPED_TRACE(testing::Message() << c.segments << "/" << c.rows << "/" << c.sectors);
-        EXPECT_FLOAT_EQ(model.SectorStartAngle, c.start);
-        EXPECT_FLOAT_EQ(model.SectorEndAngle, c.end);
-        EXPECT_FLOAT_EQ(model.OuterSectorStartAngle, c.outerStart);
-        EXPECT_FLOAT_EQ(model.OuterSectorEndAngle, c.outerEnd);
+        EXPECT_FLOAT_EQ(sector.SectorStartAngle, c.start);
+        EXPECT_FLOAT_EQ(sector.SectorEndAngle, c.end);
+        EXPECT_FLOAT_EQ(sector.OuterSectorStartAngle, c.outerStart);
+        EXPECT_FLOAT_EQ(sector.OuterSectorEndAngle, c.outerEnd);
     }
 }
 
@@ -77,15 +77,13 @@ TEST(ActiveSector, RunningSectorsFitOnlyEvenSplits) {
     EXPECT_FALSE(SectorsFitSegments(0, 24));
 }
 
-TEST(ActiveSector, UnusableCountsLeaveTheAnglesAlone) {
+TEST(ActiveSector, UnusableCountsGiveNoSector) {
     for (const auto& [segments, sectors] : std::vector<std::pair<int, int>>{{0, 4}, {24, 0}}) {
         BowlModel model;
         model.Segments = segments;
         model.SymmetrySectors = sectors;
-        model.SectorStartAngle = 1.0f;
-        ComputeActiveSector(model);
-        EXPECT_EQ(model.SectorStartAngle, 1.0f);
-        EXPECT_TRUE(ComputeSectorOutline(model).endEdge.empty());
+        EXPECT_EQ(ComputeActiveSector(model), SectorAngles{});
+        EXPECT_TRUE(ComputeSectorOutline(model, {500, 400}).endEdge.empty());
     }
 }
 
@@ -103,8 +101,8 @@ TEST(SymmetricFill, SectorWrappingPast360) {
     EXPECT_EQ(Click(oddRow, 1), (std::vector<int>{1, 6}));
     BowlModel evenRow = SymmetricModel(10, 2);
     EXPECT_EQ(Click(evenRow, 20), (std::vector<int>{20, 15}));
-    EXPECT_FALSE(IsInActiveSector(evenRow, 3));
-    EXPECT_FALSE(IsInActiveSector(evenRow, 0));
+    EXPECT_FALSE(IsInActiveSector(evenRow, ComputeActiveSector(evenRow), 3));
+    EXPECT_FALSE(IsInActiveSector(evenRow, ComputeActiveSector(evenRow), 0));
 }
 
 TEST(SymmetricFill, StepIsTruncatedAfterSegmentsChange) {
@@ -124,20 +122,19 @@ TEST(SymmetricFill, CopiesBeyondTheTableAreSkipped) {
     EXPECT_EQ(FillSymmetricCopies(model, 2047), (std::vector<int>{2041}));
 }
 
-float Radius(const BowlModel& model, PointF p) {
-    return std::hypot(p.x - static_cast<float>(model.CenterX),
-                      p.y - static_cast<float>(model.CenterY));
+float Radius(IntPoint centre, PointF p) {
+    return std::hypot(p.x - static_cast<float>(centre.x), p.y - static_cast<float>(centre.y));
 }
 
 TEST(SectorOutline, EdgesRunFromTheDiscToTheOuterCircle) {
-    BowlModel model = SymmetricModel(24, 4);
-    model.CenterX = 500;
-    model.CenterY = 400;
-    const SectorOutline outline = ComputeSectorOutline(model);
+    const BowlModel model = SymmetricModel(24, 4);
+    const IntPoint centre{500, 400};
+    const SectorOutline outline = ComputeSectorOutline(model, centre);
+    EXPECT_EQ(outline.angles, ComputeActiveSector(model));
     for (const auto* edge : {&outline.endEdge, &outline.startEdge}) {
         ASSERT_EQ(edge->size(), 1u + 8u + 7u * 10u);
-        EXPECT_NEAR(Radius(model, edge->front()), 168.0f, 0.01f);
-        EXPECT_NEAR(Radius(model, edge->back()), 388.8f, 0.01f);
+        EXPECT_NEAR(Radius(centre, edge->front()), 168.0f, 0.01f);
+        EXPECT_NEAR(Radius(centre, edge->back()), 388.8f, 0.01f);
     }
     // The end edge leaves the disc at 315 degrees, up and to the right.
     EXPECT_GT(outline.endEdge.front().x, 500.0f);
@@ -154,8 +151,7 @@ float DegreesAroundOrigin(PointF p) {
 }
 
 TEST(SectorOutline, EdgesAlternateBetweenTheTwoRowOffsets) {
-    BowlModel model = SymmetricModel(24, 4);
-    const SectorOutline outline = ComputeSectorOutline(model);
+    const SectorOutline outline = ComputeSectorOutline(SymmetricModel(24, 4), {0, 0});
     // Each row adds its radial point and ten chord points along its outer circle.
     const struct {
         std::size_t index;
@@ -164,7 +160,7 @@ TEST(SectorOutline, EdgesAlternateBetweenTheTwoRowOffsets) {
     for (const auto& e : expected) {
         const PointF p = outline.endEdge[e.index];
         EXPECT_NEAR(DegreesAroundOrigin(p), e.degrees, 0.01f) << e.index;
-        EXPECT_NEAR(Radius(model, p), e.radius, 0.01f) << e.index;
+        EXPECT_NEAR(Radius({0, 0}, p), e.radius, 0.01f) << e.index;
     }
 }
 

@@ -10,11 +10,16 @@ namespace {
 constexpr Argb kWhite = 0xFFFFFFFFu;
 
 BowlModel CenteredModel() {
-    BowlModel model;
-    model.CenterX = 500;
-    model.CenterY = 400;
-    return model;
+    return BowlModel();
 }
+
+// A view of 1000 x 800 pixels puts the bowl centre here.
+const ViewLayout kLayout = [] {
+    ViewLayout layout;
+    layout.CenterX = 500;
+    layout.CenterY = 400;
+    return layout;
+}();
 
 struct HitCase {
     int dx, dy;
@@ -32,7 +37,7 @@ TEST(SegmentHitTest, MapsClicksByRadiusThenNearestCentre) {
         {275, 275, std::nullopt},  // beyond OD on the diagonal
     };
     for (const HitCase& c : cases) {
-        EXPECT_EQ(HitTestSegment(model, 500 + c.dx, 400 + c.dy, kWhite), c.expected)
+        EXPECT_EQ(HitTestSegment(model, kLayout, 500 + c.dx, 400 + c.dy, kWhite), c.expected)
             << c.dx << ", " << c.dy;
     }
 }
@@ -45,17 +50,17 @@ TEST(SegmentHitTest, RowBorderGoesToInnerRowAndTiesToLowestIndex) {
     model.ComputeGeometry(96);
     // Radius 144 is the border of rows 1 and 2; segments 1 and 24 of row 1 lie
     // mirrored about the click, so their distances are equal.
-    EXPECT_EQ(HitTestSegment(model, 644, 400, kWhite), 1);
-    EXPECT_EQ(HitTestSegment(model, 645, 400, kWhite), 48);
+    EXPECT_EQ(HitTestSegment(model, kLayout, 644, 400, kWhite), 1);
+    EXPECT_EQ(HitTestSegment(model, kLayout, 645, 400, kWhite), 48);
 }
 
 TEST(SegmentHitTest, PixelsShowingFillColourOrBlackAreRefused) {
     BowlModel model = CenteredModel();
-    EXPECT_EQ(HitTestSegment(model, 680, 420, 0x008B4513u), std::nullopt);
-    EXPECT_EQ(HitTestSegment(model, 680, 420, 0x12000000u), std::nullopt);
-    EXPECT_EQ(HitTestSegment(model, 680, 420, 0xFF8B4514u), 1);
+    EXPECT_EQ(HitTestSegment(model, kLayout, 680, 420, 0x008B4513u), std::nullopt);
+    EXPECT_EQ(HitTestSegment(model, kLayout, 680, 420, 0x12000000u), std::nullopt);
+    EXPECT_EQ(HitTestSegment(model, kLayout, 680, 420, 0xFF8B4514u), 1);
     model.FillColor = 0x00123456u;  // the fill colour's alpha does not matter either
-    EXPECT_EQ(HitTestSegment(model, 680, 420, 0xFF123456u), std::nullopt);
+    EXPECT_EQ(HitTestSegment(model, kLayout, 680, 420, 0xFF123456u), std::nullopt);
 }
 
 TEST(SegmentHitTest, DesignsWithoutRingsHitOnlyTheDisc) {
@@ -63,21 +68,21 @@ TEST(SegmentHitTest, DesignsWithoutRingsHitOnlyTheDisc) {
         BowlModel model = CenteredModel();
         model.Rows = rows;
         model.Segments = segments;
-        EXPECT_EQ(HitTestSegment(model, 500, 400, kWhite), 0);
-        EXPECT_EQ(HitTestSegment(model, 680, 420, kWhite), std::nullopt);
+        EXPECT_EQ(HitTestSegment(model, kLayout, 500, 400, kWhite), 0);
+        EXPECT_EQ(HitTestSegment(model, kLayout, 680, 420, kWhite), std::nullopt);
     }
 }
 
 TEST(SegmentHitTest, UpdateRectsEncloseSegmentAndDisc) {
     BowlModel model = CenteredModel();
     // Row 1, 0..15 degrees: the 0-degree end pushes the right edge out to the outer radius.
-    EXPECT_EQ(SegmentUpdateRect(model, 1), (IntRect{660, 398, 698, 453}));
+    EXPECT_EQ(SegmentUpdateRect(model, kLayout, 1), (IntRect{660, 398, 698, 453}));
     // Row 2, 352.5..367.5 degrees: the span crosses 0 degrees.
-    const IntRect crossing = SegmentUpdateRect(model, 48);
+    const IntRect crossing = SegmentUpdateRect(model, kLayout, 48);
     EXPECT_EQ(crossing.right, 500 + 224 + 2);
-    EXPECT_EQ(SegmentUpdateRect(model, 0), (IntRect{330, 230, 670, 570}));
-    EXPECT_EQ(CenterDiscRect(model), (IntRect{332, 232, 668, 568}));
-    EXPECT_TRUE(SegmentUpdateRect(model, 2048).IsRectEmpty());
+    EXPECT_EQ(SegmentUpdateRect(model, kLayout, 0), (IntRect{330, 230, 670, 570}));
+    EXPECT_EQ(CenterDiscRect(model, kLayout), (IntRect{332, 232, 668, 568}));
+    EXPECT_TRUE(SegmentUpdateRect(model, kLayout, 2048).IsRectEmpty());
 }
 
 }  // namespace

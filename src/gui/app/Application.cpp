@@ -1,7 +1,6 @@
 #include "Application.h"
 
 #include "AppSettings.h"
-#include "BowlModel.h"
 #include "CommandIds.h"
 #include "DialogService.h"
 #include "HelpDialog.h"
@@ -24,7 +23,7 @@ public:
 
 }  // namespace
 
-Application::Application(BowlModel& model) : model_(model) {
+Application::Application(DesignDocument& document) : document_(document) {
     // Desktops match the window to the installed desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("corvane"));
     addCommands();
@@ -33,8 +32,8 @@ Application::Application(BowlModel& model) : model_(model) {
 Application::~Application() = default;
 
 void Application::addCommands() {
-    commands_.add(cmd::HelpForCorvane, [this] { OnHelpForCorvane(); });
-    commands_.addRange(cmd::LookFirst, cmd::LookLast, [this](int id) { OnApplicationLook(id); });
+    commands_.add(cmd::HelpForCorvane, [this] { showHelp(); });
+    commands_.addRange(cmd::LookFirst, cmd::LookLast, [this](int id) { applyLook(id); });
     for (int id = cmd::LookFirst; id <= cmd::LookLast; ++id) {
         commands_.setChecked(id, [this, id] { return appLook_ == id; });
     }
@@ -49,17 +48,17 @@ int Application::storedLook() {
     return isNumber ? look : ApplicationLook::kDefault;
 }
 
-bool Application::InitInstance() {
-    mainWindow_ = std::make_unique<MainWindow>(model_, &commands_);
+bool Application::showMainWindow() {
+    mainWindow_ = std::make_unique<MainWindow>(document_, &commands_);
     // The stored look is applied as if its command had been chosen, before
     // the frame is first shown; this also writes it back.
-    OnApplicationLook(storedLook());
+    applyLook(storedLook());
     mainWindow_->restorePlacement();
     mainWindow_->show();
     return mainWindow_->isVisible();
 }
 
-void Application::OnApplicationLook(int lookId) {
+void Application::applyLook(int lookId) {
     WaitCursor wait;
     appLook_ = lookId;
     if (mainWindow_ != nullptr) {
@@ -71,7 +70,7 @@ void Application::OnApplicationLook(int lookId) {
     settings.setValue(ApplicationLook::kSettingsKey, lookId);
 }
 
-void Application::OnHelpForCorvane() {
+void Application::showHelp() {
     HelpDialog dialog(mainWindow_.get());
     DialogService::instance().runDialog(dialog);
 }

@@ -7,18 +7,19 @@
 
 namespace corvane {
 
-class BowlModel;
+class DesignDocument;
 class MainWindow;
 
 // The application object: creates the main frame and handles the commands
 // that neither the view nor the frame take (help, the looks).
 class Application {
 public:
-    explicit Application(BowlModel& model);
+    explicit Application(DesignDocument& document);
     ~Application();
 
-    // Creates the main frame at its saved placement and shows it.
-    bool InitInstance();
+    // Creates the main frame at its saved placement and shows it; false when
+    // it could not be shown.
+    bool showMainWindow();
 
     MainWindow* mainWindow() const { return mainWindow_.get(); }
     CommandTarget& commands() { return commands_; }
@@ -26,14 +27,14 @@ public:
     // The command id of the current visual style.
     int applicationLook() const { return appLook_; }
     // Switches the visual style and remembers it for the next start.
-    void OnApplicationLook(int lookId);
+    void applyLook(int lookId);
 
 private:
     void addCommands();
-    void OnHelpForCorvane();
+    void showHelp();
     static int storedLook();
 
-    BowlModel& model_;
+    DesignDocument& document_;
     CommandTarget commands_;
     std::unique_ptr<MainWindow> mainWindow_;
     int appLook_ = ApplicationLook::kDefault;

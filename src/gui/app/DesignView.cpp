@@ -1,84 +1,43 @@
 #include "DesignView.h"
 
-#include "ActiveSector.h"
-#include "BowlModel.h"
-#include "StatusPane.h"
-
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
 namespace corvane {
 
-DesignView::DesignView(BowlModel& model, QWidget* parent)
-    : DesignSurface(parent), model_(model), segmentsSeen_(model.Segments) {
+DesignView::DesignView(DesignDocument& document, QWidget* parent)
+    : DesignSurface(parent), document_(document) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setCursor(Qt::ArrowCursor);
     setFocusPolicy(Qt::StrongFocus);
     setMinimumSize(1, 1);
+    connect(&document_, &DesignDocument::changed, this, &DesignView::onDesignChanged);
     // Geometry stays in logical pixels whatever the screen's pixel ratio.
-    model_.PixelsPerInch = logicalDpiX();
-    model_.ComputeGeometry(model_.PixelsPerInch);
+    document_.setPixelsPerInch(logicalDpiX());
 }
 
 std::uint32_t DesignView::shownColorAt(QPoint position) const {
     return picture_.colorAt(position);
 }
 
-// When Segments changes (parameters box, file open) to a count the sectors
-// no longer split evenly, copies would land at uneven steps, or several on
-// one segment: the mode ends as its own command would end it, and the status
-// bar says why.
-void DesignView::endSymmetryThatNoLongerFits() {
-    if (symmetryCheckHeld_) {
-        return;
-    }
-    const int sectors = model_.SymmetrySectors;
-    const bool segmentsChanged = model_.Segments != segmentsSeen_;
-    segmentsSeen_ = model_.Segments;
-    if (sectors == 0 || !segmentsChanged || SectorsFitSegments(sectors, model_.Segments)) {
-        return;
-    }
-    model_.SymmetrySectors = 0;
-    StatusPane::setText(
-        QStringLiteral("Symmetry Mode ended: %1 segments per row cannot be split into %2 equal "
-                       "sectors.")
-            .arg(model_.Segments)
-            .arg(sectors));
-}
-
 void DesignView::repaintNow() {
-    endSymmetryThatNoLongerFits();
     fullPaintPending_ = true;
     repaint();
-    emit designChanged();
-}
-
-void DesignView::holdSymmetryCheck(bool held) {
-    const bool released = symmetryCheckHeld_ && !held;
-    symmetryCheckHeld_ = held;
-    if (released && model_.Segments != segmentsSeen_) {
-        repaintNow();
-    }
 }
 
 bool DesignView::pictureIsCurrent() const {
-    return !fullPaintPending_ && picture_.isCurrent(model_, size(), devicePixelRatioF());
+    return !fullPaintPending_ && picture_.isCurrent(document_.model(), size(), devicePixelRatioF());
 }
 
-void DesignView::repaintRecords(const std::vector<int>& records) {
-    if (!pictureIsCurrent()) {
-        repaintNow();
+// A fill or an undo redraws the records it recoloured and the tallies;
+// anything else paints the whole view anew. Either way before returning, so
+// that the next click is tested against what the window shows.
+void DesignView::onDesignChanged(const DesignChange& change) {
+    if (change.onlyRecolored() && pictureIsCurrent()) {
+        repaint(picture_.repaintRecords(document_.model(), change.records));
         return;
     }
-    repaint(picture_.repaintRecords(model_, records));
-    emit designChanged();
-}
-
-// The tallies follow the rings on screen at once, not the next fill.
-void DesignView::onParametersChanged() {
-    model_.ComputeGeometry(model_.PixelsPerInch);
-    model_.RecountRowTallies();
     repaintNow();
 }
 
@@ -88,7 +47,7 @@ void DesignView::onParametersChanged() {
 // picture is shown again.
 void DesignView::paintEvent(QPaintEvent* event) {
     if (!pictureIsCurrent()) {
-        picture_.paintAll(model_, size(), devicePixelRatioF());
+        picture_.paintAll(document_.model(), size(), devicePixelRatioF());
         fullPaintPending_ = false;
     }
     QPainter painter(this);
@@ -96,17 +55,16 @@ void DesignView::paintEvent(QPaintEvent* event) {
     painter.drawImage(QPointF(0.0, 0.0), picture_.image());
 }
 
+// A click is tested against what the window shows; after a resize that
+// has not been painted yet, that is the picture of the new size.
 void DesignView::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
+        if (!pictureIsCurrent()) {
+            repaintNow();
+        }
         emit leftClicked(event->position().toPoint());
     }
     DesignSurface::mousePressEvent(event);
-}
-
-void DesignView::resizeEvent(QResizeEvent* event) {
-    model_.CenterX = width() / 2;
-    model_.CenterY = height() / 2;
-    DesignSurface::resizeEvent(event);
 }
 
 }  // namespace corvane

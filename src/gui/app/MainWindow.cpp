@@ -8,6 +8,7 @@
 #include "CustomizeDialog.h"
 #include "CutListCommands.h"
 #include "CutListPanel.h"
+#include "DesignFileCommands.h"
 #include "DesignView.h"
 #include "LockIndicators.h"
 #include "MenuLayout.h"
@@ -69,8 +70,9 @@ const std::vector<Accelerator>& accelerators() {
 
 }  // namespace
 
-MainWindow::MainWindow(BowlModel& model, const CommandTarget* applicationCommands, QWidget* parent)
-    : QMainWindow(parent), model_(model) {
+MainWindow::MainWindow(DesignDocument& document, const CommandTarget* applicationCommands,
+                       QWidget* parent)
+    : QMainWindow(parent) {
     currentFrame = this;
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(QString::fromLatin1(kCaption));
@@ -80,12 +82,13 @@ MainWindow::MainWindow(BowlModel& model, const CommandTarget* applicationCommand
     edge->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     auto* layout = new QVBoxLayout(edge);
     layout->setContentsMargins(0, 0, 0, 0);
-    view_ = new DesignView(model_, edge);
+    view_ = new DesignView(document, edge);
     layout->addWidget(view_);
     setCentralWidget(edge);
 
     InstallViewCommands(*view_);
-    unsavedChangesGuard_ = new UnsavedChangesGuard(*view_);
+    designFiles_ = new DesignFileCommands(*view_);
+    unsavedChangesGuard_ = new UnsavedChangesGuard(*view_, *designFiles_);
     buildCutListPanel();
     buildPreviewDock();
     router_.setTargets({&view_->commands(), &commands_, applicationCommands});

@@ -15,7 +15,8 @@ class QToolBar;
 
 namespace corvane {
 
-class BowlModel;
+class DesignDocument;
+class DesignFileCommands;
 class DesignView;
 class CutListPanel;
 class PreviewDock;
@@ -32,7 +33,7 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    MainWindow(BowlModel& model, const CommandTarget* applicationCommands,
+    MainWindow(DesignDocument& document, const CommandTarget* applicationCommands,
                QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -45,6 +46,7 @@ public:
     CutListPanel* cutListPanel() const { return cutListPanel_; }
     PreviewDock* previewDock() const { return previewDock_; }
     UnsavedChangesGuard* unsavedChangesGuard() const { return unsavedChangesGuard_; }
+    DesignFileCommands& designFiles() const { return *designFiles_; }
 
     // The action that sends a command from the menu bar (nullptr if none).
     QAction* menuAction(int commandId) const;
@@ -88,8 +90,8 @@ private:
     void addDockToggle(int commandId, QDockWidget* dock);
     void restoreWindowRect(const AppSettings& settings);
 
-    BowlModel& model_;
     DesignView* view_ = nullptr;
+    DesignFileCommands* designFiles_ = nullptr;
     CommandTarget commands_;
     CommandRouter router_;
     QToolBar* standardToolBar_ = nullptr;

@@ -1,8 +1,8 @@
 #include "ViewCommands.h"
 
-#include "DesignFileCommands.h"
 #include "DesignView.h"
 #include "FillColorCommands.h"
+#include "FillStatus.h"
 #include "ImageExportCommands.h"
 #include "ParametersCommands.h"
 #include "PrintCommands.h"
@@ -13,10 +13,10 @@
 namespace corvane {
 
 void InstallViewCommands(DesignView& view) {
+    FollowDesignInStatusBar(view);
     new FillColorCommands(view);
     new SegmentClickHandler(view);
     new UndoCommands(view);
-    new DesignFileCommands(view);
     new ParametersCommands(view);
     new SymmetryCommands(view);
     new PrintCommands(view);

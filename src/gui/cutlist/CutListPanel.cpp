@@ -63,7 +63,7 @@ CutListPanel::CutListPanel(DesignSurface& view, QWidget* parent)
     layout->addWidget(summaryTable_, 1);
     setWidget(body);
 
-    connect(&view_, &DesignSurface::designChanged, this, &CutListPanel::refresh);
+    connect(&view_.document(), &DesignDocument::changed, this, &CutListPanel::refresh);
     connect(settings_, &CutListSettings::changed, this, &CutListPanel::onSettingsChanged);
     connect(this, &QDockWidget::visibilityChanged, this, [this](bool visible) {
         if (visible && stale_) {

@@ -1,6 +1,5 @@
 #include "FillColorCommands.h"
 
-#include "BowlModel.h"
 #include "CommandIds.h"
 #include "DesignSurface.h"
 #include "DialogService.h"
@@ -18,7 +17,7 @@ FillColorCommands::FillColorCommands(DesignSurface& view) : QObject(&view), view
 }
 
 void FillColorCommands::chooseWood(unsigned int color) {
-    view_.model().FillColor = color;
+    view_.document().setFillColor(color);
     ShowFillStatus(view_.model());
 }
 
@@ -26,7 +25,7 @@ void FillColorCommands::chooseWood(unsigned int color) {
 void FillColorCommands::chooseCustomColor() {
     const std::optional<QColor> picked = DialogService::instance().chooseColor(view_.window());
     if (picked) {
-        view_.model().FillColor = ArgbFromRgb(picked->red(), picked->green(), picked->blue());
+        view_.document().setFillColor(ArgbFromRgb(picked->red(), picked->green(), picked->blue()));
     }
     ShowFillStatus(view_.model());
 }

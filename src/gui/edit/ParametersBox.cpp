@@ -43,16 +43,16 @@ ParametersBox::ParametersBox(DesignSurface& view)
     showLimits(copies_.CheckLimits());
     placeBelowMenuBar();
     okButton_->setFocus(Qt::OtherFocusReason);
-    view_.holdSymmetryCheck(true);
+    view_.document().holdSymmetryCheck(true);
 }
 
 ParametersBox::~ParametersBox() {
-    view_.holdSymmetryCheck(false);
+    view_.document().holdSymmetryCheck(false);
 }
 
 void ParametersBox::done(int result) {
     QDialog::done(result);
-    view_.holdSymmetryCheck(false);
+    view_.document().holdSymmetryCheck(false);
 }
 
 QLineEdit* ParametersBox::field(BoxField which) const {
@@ -164,8 +164,7 @@ void ParametersBox::onFieldEdited(BoxField edited) {
         return;
     }
     if (!copies_.SameAs(view_.model())) {
-        copies_.CopyTo(view_.model());
-        view_.onParametersChanged();
+        view_.document().setParameters(copies_);
     }
 }
 
@@ -212,10 +211,8 @@ void ParametersBox::accept() {
     }
     // A value with more digits than the field shows (one from a design file)
     // comes back rounded to what the field shows; the drawing follows it.
-    const bool changed = !copies_.SameAs(view_.model());
-    copies_.CopyTo(view_.model());
-    if (changed) {
-        view_.onParametersChanged();
+    if (!copies_.SameAs(view_.model())) {
+        view_.document().setParameters(copies_);
     }
     QDialog::accept();
 }

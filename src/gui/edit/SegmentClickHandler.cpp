@@ -1,9 +1,6 @@
 #include "SegmentClickHandler.h"
 
-#include "ActiveSector.h"
-#include "BowlModel.h"
 #include "DesignSurface.h"
-#include "FillStatus.h"
 #include "SegmentHitTest.h"
 
 namespace corvane {
@@ -12,30 +9,18 @@ SegmentClickHandler::SegmentClickHandler(DesignSurface& view) : QObject(&view), 
     connect(&view_, &DesignSurface::leftClicked, this, &SegmentClickHandler::handleClick);
 }
 
-// The colour test asks what the window shows, which is the last painted picture.
-unsigned int SegmentClickHandler::shownColorAt(QPoint position) {
+// The colour test asks what the window shows, which is the last painted
+// picture; the centre and the sector are those of that paint.
+void SegmentClickHandler::handleClick(QPoint position) {
     if (view_.lastPaintedImage().isNull()) {
         view_.repaintNow();
     }
-    return view_.shownColorAt(position);
-}
-
-void SegmentClickHandler::handleClick(QPoint position) {
-    BowlModel& model = view_.model();
-    const std::optional<int> target =
-        HitTestSegment(model, position.x(), position.y(), shownColorAt(position));
-    if (!target) {
-        return;
+    const ViewLayout& layout = view_.layout();
+    const std::optional<int> target = HitTestSegment(view_.model(), layout, position.x(),
+                                                     position.y(), view_.shownColorAt(position));
+    if (target) {
+        view_.document().fill(*target, layout.Sector);
     }
-    std::vector<int> filled{*target};
-    model.FillSegment(*target);
-    if (model.SymmetrySectors > 0 && *target != 0) {
-        const std::vector<int> copies = FillSymmetric(model, *target);
-        filled.insert(filled.end(), copies.begin(), copies.end());
-    }
-    ShowFillStatus(model);
-    model.RecountRowTallies();
-    view_.repaintRecords(filled);
 }
 
 }  // namespace corvane

@@ -7,8 +7,8 @@ namespace corvane {
 
 class DesignSurface;
 
-// Turns a left click in the view into a fill of the segment under it (and
-// its symmetric counterparts), then recounts and repaints at once.
+// Turns a left click in the view into a fill of the segment under it (and,
+// in symmetry mode, of its counterparts in the other sectors).
 class SegmentClickHandler : public QObject {
     Q_OBJECT
 
@@ -18,8 +18,6 @@ public:
     void handleClick(QPoint position);
 
 private:
-    unsigned int shownColorAt(QPoint position);
-
     DesignSurface& view_;
 };
 

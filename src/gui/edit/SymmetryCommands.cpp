@@ -1,7 +1,6 @@
 #include "SymmetryCommands.h"
 
 #include "ActiveSector.h"
-#include "BowlModel.h"
 #include "CommandIds.h"
 #include "DesignSurface.h"
 #include "DialogService.h"
@@ -16,7 +15,7 @@ SymmetryCommands::SymmetryCommands(DesignSurface& view) : QObject(&view), view_(
 }
 
 // Asks until a count is accepted or the user cancels either dialog; only an
-// accepted count changes anything. The repaint is immediate so that the
+// accepted count changes anything. The view repaints at once, so that the
 // sector angles a click is tested against are those of the new count.
 void SymmetryCommands::enterSymmetryMode() {
     DialogService& dialogs = DialogService::instance();
@@ -27,8 +26,7 @@ void SymmetryCommands::enterSymmetryMode() {
             return;
         }
         if (IsAcceptableSectorCount(request.RequestedSectors, view_.model().Segments)) {
-            view_.model().SymmetrySectors = request.RequestedSectors;
-            view_.repaintNow();
+            view_.document().setSymmetrySectors(request.RequestedSectors);
             return;
         }
         SymmetryErrorDialog refusal(owner);
@@ -39,8 +37,7 @@ void SymmetryCommands::enterSymmetryMode() {
 }
 
 void SymmetryCommands::exitSymmetryMode() {
-    view_.model().SymmetrySectors = 0;
-    view_.repaintNow();
+    view_.document().setSymmetrySectors(0);
 }
 
 }  // namespace corvane

@@ -1,9 +1,7 @@
 #include "UndoCommands.h"
 
-#include "BowlModel.h"
 #include "CommandIds.h"
 #include "DesignSurface.h"
-#include "FillStatus.h"
 
 namespace corvane {
 
@@ -21,22 +19,12 @@ void UndoCommands::undoLastFill() {
     undoFills(1);
 }
 
-// All steps first, then one recount and one repaint: the picture at the end
-// is the same as after single undos, without a paint per step.
 void UndoCommands::undoFills(int count) {
-    BowlModel& model = view_.model();
-    if (model.FillHistory.empty()) {
-        return;
-    }
-    const std::vector<int> restored = model.UndoFills(count);
-    ShowFillStatus(model);
-    model.RecountRowTallies();
-    view_.repaintRecords(restored);
+    view_.document().undoFills(count);
 }
 
 void UndoCommands::clearAllSegmentColors() {
-    view_.model().ClearAllSegmentColors();
-    view_.repaintNow();
+    view_.document().clearAll();
 }
 
 }  // namespace corvane

@@ -9,14 +9,8 @@
 namespace corvane {
 
 DesignFileCommands::DesignFileCommands(DesignSurface& view) : QObject(&view), view_(view) {
-    setObjectName(QStringLiteral("DesignFileCommands"));
     view_.commands().add(cmd::SaveCsv, [this] { saveCsv(); });
     view_.commands().add(cmd::OpenCsv, [this] { openCsv(); });
-}
-
-DesignFileCommands* DesignFileCommands::of(DesignSurface& view) {
-    return view.findChild<DesignFileCommands*>(QStringLiteral("DesignFileCommands"),
-                                               Qt::FindDirectChildrenOnly);
 }
 
 bool DesignFileCommands::saveCsv() {
@@ -26,7 +20,7 @@ bool DesignFileCommands::saveCsv() {
     }
     const DesignFile::Result result = DesignFile::save(path, view_.model());
     if (result.ok) {
-        emit designSynced();
+        view_.document().markSaved();
     }
     DialogService::instance().showMessage(view_.window(), result.message);
     return result.ok;
@@ -40,12 +34,14 @@ void DesignFileCommands::openCsv() {
     }
 }
 
-// The view is repainted with the opened design before the message shows.
+// The file is read into a copy, which takes the design's place only when
+// the whole file could be read; the view is repainted with it before the
+// message shows.
 bool DesignFileCommands::openPath(const QString& path, bool announceSuccess) {
-    const DesignFile::Result result = DesignFile::open(path, view_.model());
+    BowlModel opened = view_.model();
+    const DesignFile::Result result = DesignFile::open(path, opened);
     if (result.ok) {
-        view_.repaintNow();
-        emit designSynced();
+        view_.document().replaceBy(opened);
     }
     if (!result.ok || announceSuccess) {
         DialogService::instance().showMessage(view_.window(), result.message);

@@ -20,12 +20,6 @@ public:
     // Opens a design named on the command line; failures are shown, success is quiet.
     bool openPath(const QString& path, bool announceSuccess);
 
-    static DesignFileCommands* of(DesignSurface& view);
-
-signals:
-    // The design on screen now matches a file (after a save or an open).
-    void designSynced();
-
 private:
     DesignSurface& view_;
 };

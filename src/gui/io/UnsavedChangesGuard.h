@@ -2,33 +2,25 @@
 
 #include <QObject>
 
-#include <string>
-
 namespace corvane {
 
+class DesignFileCommands;
 class DesignSurface;
 
-// Knows whether the design differs from the one last saved or opened, and
-// asks before a changed design is closed.
+// Asks before a design that differs from the one last saved or opened is closed.
 class UnsavedChangesGuard : public QObject {
     Q_OBJECT
 
 public:
-    explicit UnsavedChangesGuard(DesignSurface& view);
+    UnsavedChangesGuard(DesignSurface& view, DesignFileCommands& files);
 
     bool hasUnsavedChanges() const;
     // True when closing may go on: no changes, Discard, or a successful Save.
     bool confirmClose();
 
-public slots:
-    // The design on screen now matches a file.
-    void markSynced();
-
 private:
-    std::string designText() const;
-
     DesignSurface& view_;
-    std::string synced_;
+    DesignFileCommands& files_;
 };
 
 }  // namespace corvane

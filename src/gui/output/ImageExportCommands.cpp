@@ -7,7 +7,6 @@
 #include "DialogService.h"
 #include "FileNameRules.h"
 #include "ImageFile.h"
-#include "SymmetrySuspension.h"
 
 namespace corvane {
 
@@ -35,8 +34,6 @@ ImageExportCommands::ImageExportCommands(DesignSurface& view) : QObject(&view), 
 }
 
 void ImageExportCommands::exportImage(const ImageExportFormat& format) {
-    SymmetrySuspension suspension(view_);
-    view_.update();
     FileDialogRequest request;
     request.filter = QString::fromLatin1(format.filter);
     request.defaultSuffix = QString::fromLatin1(format.suffix);
@@ -46,12 +43,12 @@ void ImageExportCommands::exportImage(const ImageExportFormat& format) {
         return;
     }
     const QString path = PathWithRequiredSuffix(chosen, QString::fromLatin1(format.suffix));
-    const QImage picture = DesignRenderer::render(view_.model(), view_.size());
+    const QImage picture =
+        DesignRenderer::render(view_.model(), view_.size(), {.sectorOutline = false});
     const AtomicFileWriter::Result saved = SaveImage(picture, path, format.writerFormat);
     // A failed save must not pass for a successful one: the user would go on
     // believing the picture is on disk.
     if (!saved.ok) {
-        suspension.restore();
         DialogService::instance().showMessage(view_.window(), saved.message);
     }
 }

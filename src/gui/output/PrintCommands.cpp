@@ -7,7 +7,6 @@
 #include "DialogService.h"
 #include "PdfDocument.h"
 #include "PrintedPage.h"
-#include "SymmetrySuspension.h"
 
 #include <QPainter>
 #include <QPrinter>
@@ -38,11 +37,10 @@ PrintCommands::PrintCommands(DesignSurface& view) : QObject(&view), view_(view) 
 }
 
 void PrintCommands::setPrintScale(double scale) {
-    view_.model().PrintScale = scale;
+    view_.document().setPrintScale(scale);
 }
 
 void PrintCommands::print() {
-    SymmetrySuspension suspension(view_);
     QPrinter printer(QPrinter::HighResolution);
     PreparePrinter(printer);
     if (!DialogService::instance().choosePrinter(printer, view_.window())) {
@@ -107,10 +105,9 @@ void PrintCommands::printToPdfFile(const QPrinter& printer) {
 }
 
 void PrintCommands::drawPage(QPainter& painter, QSize printableArea) {
-    view_.repaintNow();
-    const QImage picture = DesignRenderer::render(view_.model(), view_.size());
+    const QImage picture =
+        DesignRenderer::render(view_.model(), view_.size(), {.sectorOutline = false});
     DrawPictureOnPage(painter, printableArea, picture, view_.model().PrintScale);
-    view_.repaintNow();
 }
 
 void PrintCommands::fail(const char* message) {

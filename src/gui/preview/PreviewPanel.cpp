@@ -33,7 +33,7 @@ PreviewPanel::PreviewPanel(DesignSurface& view, CutListSettings& settings, QWidg
         layout->addStretch(1);
     }
     showSettings();
-    connect(&view_, &DesignSurface::designChanged, this, &PreviewPanel::refresh);
+    connect(&view_.document(), &DesignDocument::changed, this, &PreviewPanel::refresh);
     connect(&settings_, &CutListSettings::changed, this, &PreviewPanel::onSettingsChanged);
 }
 

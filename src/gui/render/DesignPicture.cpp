@@ -14,13 +14,13 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <numbers>
 #include <thread>
 
 namespace corvane {
 
 namespace {
 
-constexpr double kPi = 3.141592653589793;
 constexpr double kOutlineWidth = 3.0;
 constexpr double kInchesPerMeter = 39.37007874015748;
 // Arcs become chords no further than this from the true curve (device pixels).
@@ -30,12 +30,12 @@ constexpr int kMaxChordsPerArc = 4096;
 constexpr double kBandMergeGap = 0.5;
 
 double Radians(double degrees) {
-    return degrees * kPi / 180.0;
+    return degrees * std::numbers::pi / 180.0;
 }
 
 int ChordCount(double radius, double sweepRadians) {
-    const double step =
-        radius > kChordTolerance ? 2.0 * std::acos(1.0 - kChordTolerance / radius) : 2.0 * kPi;
+    const double step = radius > kChordTolerance ? 2.0 * std::acos(1.0 - kChordTolerance / radius)
+                                                 : 2.0 * std::numbers::pi;
     const double chords = std::ceil(std::fabs(sweepRadians) / step);
     return static_cast<int>(std::clamp(chords, 1.0, double(kMaxChordsPerArc)));
 }
@@ -126,20 +126,21 @@ double TextPadding(const QFont& font, const QPaintDevice& device) {
 }  // namespace
 
 DesignPicture::Parameters DesignPicture::parametersOf(const BowlModel& model, QSize clientSize,
-                                                      qreal pixelRatio) {
+                                                      qreal pixelRatio, RenderOptions options) {
     return {model.ID,
             model.OD,
             model.Rows,
             model.Segments,
             model.FontSize,
             model.PixelsPerInch,
-            model.SymmetrySectors,
+            options.sectorOutline ? model.SymmetrySectors : 0,
             clientSize,
             pixelRatio};
 }
 
-bool DesignPicture::isCurrent(const BowlModel& model, QSize clientSize, qreal pixelRatio) const {
-    return !shown_.isNull() && painted_ == parametersOf(model, clientSize, pixelRatio);
+bool DesignPicture::isCurrent(const BowlModel& model, QSize clientSize, qreal pixelRatio,
+                              RenderOptions options) const {
+    return !shown_.isNull() && painted_ == parametersOf(model, clientSize, pixelRatio, options);
 }
 
 QPointF DesignPicture::devicePoint(double angleDegrees, double radius) const {
@@ -171,22 +172,26 @@ void DesignPicture::allocate(const BowlModel& model, QSize deviceSize) {
     shown_.setDotsPerMeterY(DotsPerMeter(model));
 }
 
-void DesignPicture::paintAll(BowlModel& model, QSize clientSize, qreal pixelRatio) {
+void DesignPicture::paintAll(const BowlModel& model, QSize clientSize, qreal pixelRatio,
+                             RenderOptions options) {
     const qreal s = pixelRatio > 0.0 ? pixelRatio : 1.0;
     const QSize logical = clientSize.expandedTo(QSize(1, 1));
     const QSize device(static_cast<int>(std::ceil(logical.width() * s)),
                        static_cast<int>(std::ceil(logical.height() * s)));
-    painted_ = parametersOf(model, clientSize, s);
+    painted_ = parametersOf(model, clientSize, s, options);
     allocate(model, device);
 
-    model.CenterX = clientSize.width() / 2;
-    model.CenterY = clientSize.height() / 2;
+    layout_ = ViewLayout{};
+    layout_.CenterX = clientSize.width() / 2;
+    layout_.CenterY = clientSize.height() / 2;
+    const IntPoint centre{layout_.CenterX, layout_.CenterY};
     std::optional<SectorOutline> outline;
-    if (model.SymmetrySectors > 0 && model.Segments >= 1) {
-        outline = ComputeSectorOutline(model);
+    if (painted_.sectors > 0 && model.Segments >= 1) {
+        outline = ComputeSectorOutline(model, centre);
+        layout_.Sector = outline->angles;
     }
     // The model's pixel centres lie on whole coordinates, Qt's on halves.
-    centre_ = QPointF((model.CenterX + 0.5) * s, (model.CenterY + 0.5) * s);
+    centre_ = QPointF((centre.x + 0.5) * s, (centre.y + 0.5) * s);
     visibleRadius_ = std::hypot(double(device.width()), double(device.height())) + 8.0 * s;
     halfOutline_ = kOutlineWidth / 2.0 * s;
 
@@ -194,7 +199,7 @@ void DesignPicture::paintAll(BowlModel& model, QSize clientSize, qreal pixelRati
     buildShapes(model);
     paintFills(fills_.rect());
     paintOutlines(model);
-    paintSectorOutline(outline, model);
+    paintSectorOutline(outline);
     tallies_ = layTallies(model);
     shown_.bits();  // detach here: the slices below must not copy it each
     ForEachRowSlice(shown_.height(), [&](int, int firstRow, int endRow) {
@@ -204,7 +209,7 @@ void DesignPicture::paintAll(BowlModel& model, QSize clientSize, qreal pixelRati
     shown_.setDevicePixelRatio(s);
 }
 
-QRegion DesignPicture::repaintRecords(BowlModel& model, const std::vector<int>& records) {
+QRegion DesignPicture::repaintRecords(const BowlModel& model, const std::vector<int>& records) {
     QRegion changed;
     for (int k : records) {
         if (k >= 0 && k < static_cast<int>(shapes_.size()) && !shapes_[k].outline.isEmpty()) {
@@ -248,11 +253,11 @@ Argb DesignPicture::colorAt(QPoint clientPoint) const {
 void DesignPicture::planRows(const BowlModel& model) {
     const int last = model.LastLiveIndex();
     const int segments = model.Segments;
-    const int rows = last > 0 ? (last - 1) / segments + 1 : 0;
+    const int rows = model.RowOf(last);
     rows_.assign(static_cast<std::size_t>(rows) + 1, RowOutline{});
     const double fullBlack = halfOutline_ - 0.5;  // distance within which a pixel is all black
     for (int i = 1; i <= rows; ++i) {
-        const int first = (i - 1) * segments + 1;
+        const int first = static_cast<int>(model.FirstRecordOf(i));
         const int end = first + segments;  // one past the row's last record
         if (end - 1 > last) {
             break;  // a row the table cuts short
@@ -287,7 +292,7 @@ void DesignPicture::buildShapes(const BowlModel& model) {
     const QRect canvas = fills_.rect();
     for (int k = 0; k <= last; ++k) {
         const SegmentProp& segment = model.SegmentTable[k];
-        const int row = k == 0 ? 0 : (k - 1) / model.Segments + 1;
+        const int row = model.RowOf(k);
         if (k > 0 && rows_[row].hidesSegments) {
             continue;  // entirely under black outlines
         }
@@ -338,7 +343,7 @@ void DesignPicture::paintOutlines(const BowlModel& model) {
         }
     }
     for (std::size_t i = 1; i < rows_.size(); ++i) {
-        const SegmentProp& first = model.SegmentTable[(i - 1) * segments + 1];
+        const SegmentProp& first = model.SegmentTable[model.FirstRecordOf(int(i))];
         const double inner = deviceRadius(first.InnerRadius);
         if (rows_[i].regular && rows_[i].solidRadius > inner) {
             bands.emplace_back(inner,
@@ -376,7 +381,7 @@ void DesignPicture::paintJoints(const BowlModel& model, CoverageRaster& raster) 
     const int last = model.LastLiveIndex();
     for (int k = 1; k <= last; ++k) {
         const SegmentProp& segment = model.SegmentTable[k];
-        const RowOutline& row = rows_[(k - 1) / model.Segments + 1];
+        const RowOutline& row = rows_[model.RowOf(k)];
         double inner = std::max(deviceRadius(segment.InnerRadius), 0.0);
         const double outer = deviceRadius(segment.OuterRadius);
         if (row.regular) {
@@ -393,8 +398,7 @@ void DesignPicture::paintJoints(const BowlModel& model, CoverageRaster& raster) 
     }
 }
 
-void DesignPicture::paintSectorOutline(const std::optional<SectorOutline>& outline,
-                                       const BowlModel& model) {
+void DesignPicture::paintSectorOutline(const std::optional<SectorOutline>& outline) {
     red_.fill(0);
     if (!outline) {
         return;
@@ -405,7 +409,7 @@ void DesignPicture::paintSectorOutline(const std::optional<SectorOutline>& outli
     painter.scale(painted_.ratio, painted_.ratio);
     painter.translate(0.5, 0.5);
     const QRectF visible(-0.5, -0.5, painted_.size.width(), painted_.size.height());
-    DrawSectorOutline(painter, *outline, QPointF(model.CenterX, model.CenterY), visible);
+    DrawSectorOutline(painter, *outline, QPointF(layout_.CenterX, layout_.CenterY), visible);
 }
 
 // Outside the outlined area the fills show as they are; inside, eight
@@ -447,7 +451,7 @@ void DesignPicture::compose(const QRect& area) {
     }
 }
 
-TallyLayout DesignPicture::layTallies(BowlModel& model) const {
+TallyLayout DesignPicture::layTallies(const BowlModel& model) const {
     // Only the resolution matters for measuring: point sizes as on the screen.
     QImage probe(1, 1, QImage::Format_RGB32);
     probe.setDotsPerMeterX(DotsPerMeter(model));
@@ -506,8 +510,9 @@ QRegion DesignPicture::changedTallyArea(const TallyLayout& layout) const {
 
 // Drawn rectangle by rectangle: text clipped to anything but a rectangle is
 // rasterized another way, which would change its pixels.
-void DesignPicture::paintTallies(BowlModel& model, const TallyLayout& layout, const QRegion& area) {
-    model.TallyRects = layout.rects;
+void DesignPicture::paintTallies(const BowlModel& model, const TallyLayout& layout,
+                                 const QRegion& area) {
+    layout_.TallyRects = layout.rects;
     if (area.isEmpty()) {
         return;
     }

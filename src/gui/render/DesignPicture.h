@@ -2,6 +2,7 @@
 
 #include "SegmentProp.h"
 #include "TallyLayout.h"
+#include "ViewLayout.h"
 
 #include <QImage>
 #include <QPolygonF>
@@ -26,20 +27,32 @@ struct SectorOutline;
 // shown picture is the three put together, with the tally columns on top.
 // A partial repaint redraws the fills in the changed areas and puts the
 // layers together there again, so it gives the same pixels as a full paint.
+// What a picture shows beyond the design itself.
+struct RenderOptions {
+    // The red outline of the active sector in symmetry mode; printouts and
+    // exported pictures go without it.
+    bool sectorOutline = true;
+};
+
 class DesignPicture {
 public:
     // Paints everything for a client area of the given size in logical
-    // pixels on a device with the given pixel ratio. Leaves the bowl centre,
-    // the tally rectangles and (in symmetry mode) the sector angles in model.
-    void paintAll(BowlModel& model, QSize clientSize, qreal pixelRatio);
+    // pixels on a device with the given pixel ratio. It only reads the
+    // model; where it put the design is its layout().
+    void paintAll(const BowlModel& model, QSize clientSize, qreal pixelRatio,
+                  RenderOptions options = {});
 
     // True when the last full paint was made for this size, pixel ratio and
     // the model's parameters, so that changed colours are all there is to draw.
-    bool isCurrent(const BowlModel& model, QSize clientSize, qreal pixelRatio) const;
+    bool isCurrent(const BowlModel& model, QSize clientSize, qreal pixelRatio,
+                   RenderOptions options = {}) const;
 
     // Repaints the records whose colours changed and the tally columns after
     // a recount. Returns what changed, in logical client pixels.
-    QRegion repaintRecords(BowlModel& model, const std::vector<int>& records);
+    QRegion repaintRecords(const BowlModel& model, const std::vector<int>& records);
+
+    // The bowl centre, tally columns and sector angles of the last paint.
+    const ViewLayout& layout() const { return layout_; }
 
     // The shown picture in device pixels, its device pixel ratio set.
     const QImage& image() const { return shown_; }
@@ -72,7 +85,8 @@ private:
         Argb color = kBlankColor;
     };
 
-    static Parameters parametersOf(const BowlModel& model, QSize clientSize, qreal pixelRatio);
+    static Parameters parametersOf(const BowlModel& model, QSize clientSize, qreal pixelRatio,
+                                   RenderOptions options);
     void allocate(const BowlModel& model, QSize deviceSize);
     QPointF devicePoint(double angleDegrees, double radius) const;
     double deviceRadius(double logicalRadius) const;
@@ -82,17 +96,18 @@ private:
     void paintFills(const QRect& area);
     void paintOutlines(const BowlModel& model);
     void paintJoints(const BowlModel& model, CoverageRaster& raster) const;
-    void paintSectorOutline(const std::optional<SectorOutline>& outline, const BowlModel& model);
+    void paintSectorOutline(const std::optional<SectorOutline>& outline);
     void compose(const QRect& area);
 
-    TallyLayout layTallies(BowlModel& model) const;
+    TallyLayout layTallies(const BowlModel& model) const;
     QRect lineBox(const TallyLine& line, int lineHeight) const;
     QRegion tallyArea(const TallyLayout& layout) const;
     QRegion changedTallyArea(const TallyLayout& layout) const;
-    void paintTallies(BowlModel& model, const TallyLayout& layout, const QRegion& area);
+    void paintTallies(const BowlModel& model, const TallyLayout& layout, const QRegion& area);
     QRect deviceRect(const QRectF& logical) const;
 
     Parameters painted_;
+    ViewLayout layout_;
     QPointF centre_;              // device pixels
     double visibleRadius_ = 0.0;  // nothing beyond it from the centre shows
     double halfOutline_ = 1.5;    // half the black pen, device pixels

@@ -1,12 +1,10 @@
 #include "DesignRenderer.h"
 
-#include "DesignPicture.h"
-
 namespace corvane {
 
-QImage DesignRenderer::render(BowlModel& model, QSize clientSize) {
+QImage DesignRenderer::render(const BowlModel& model, QSize clientSize, RenderOptions options) {
     DesignPicture picture;
-    picture.paintAll(model, clientSize, 1.0);
+    picture.paintAll(model, clientSize, 1.0, options);
     return picture.image();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DesignPicture.h"
+
 #include <QImage>
 #include <QSize>
 
@@ -14,9 +16,8 @@ class DesignRenderer {
 public:
     // Paints the whole client area of the given size into a fresh opaque
     // image whose resolution is the model's pixels per inch, so that point
-    // sizes come out as on that screen. Leaves the bowl centre, the tally
-    // rectangles and (in symmetry mode) the sector angles in model.
-    static QImage render(BowlModel& model, QSize clientSize);
+    // sizes come out as on that screen. The model is only read.
+    static QImage render(const BowlModel& model, QSize clientSize, RenderOptions options = {});
 };
 
 }  // namespace corvane

@@ -47,8 +47,8 @@ private slots:
     void init() { test::TestEnvironment::resetModel(); }
 
     void captionMenusToolbarAndStatusBar() {
-        Application app(BowlModel::instance());
-        QVERIFY(app.InitInstance());
+        Application app(test::TestEnvironment::document());
+        QVERIFY(app.showMainWindow());
         MainWindow* frame = app.mainWindow();
         QVERIFY(frame->windowTitle().startsWith("Corvane - find this program at "));
         QVERIFY(frame->windowTitle().size() > 31);
@@ -149,8 +149,8 @@ private slots:
     }
 
     void viewIsPaintedWhenTheFrameIsShown() {
-        Application app(BowlModel::instance());
-        QVERIFY(app.InitInstance());
+        Application app(test::TestEnvironment::document());
+        QVERIFY(app.showMainWindow());
         QVERIFY(QTest::qWaitForWindowExposed(app.mainWindow()));
         const QImage& shown = app.mainWindow()->view()->lastPaintedImage();
         QVERIFY(!shown.isNull());
@@ -158,8 +158,8 @@ private slots:
     }
 
     void commandsAreOfferedToTheViewFirst() {
-        Application app(BowlModel::instance());
-        QVERIFY(app.InitInstance());
+        Application app(test::TestEnvironment::document());
+        QVERIFY(app.showMainWindow());
         MainWindow* frame = app.mainWindow();
         QStringList calls;
         const int probe = 40000;
@@ -178,8 +178,8 @@ private slots:
         const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
         const QRect left(free.topLeft() + QPoint(40, 50), free.size() * 3 / 5);
         {
-            Application app(BowlModel::instance());
-            QVERIFY(app.InitInstance());
+            Application app(test::TestEnvironment::document());
+            QVERIFY(app.showMainWindow());
             // On the first start the window takes three quarters of the free area, centred.
             QCOMPARE(app.mainWindow()->geometry(),
                      QRect(free.x() + free.width() / 8, free.y() + free.height() / 8,
@@ -187,8 +187,8 @@ private slots:
             app.mainWindow()->setGeometry(left);
             app.mainWindow()->close();
         }
-        Application again(BowlModel::instance());
-        QVERIFY(again.InitInstance());
+        Application again(test::TestEnvironment::document());
+        QVERIFY(again.showMainWindow());
         QCOMPARE(again.mainWindow()->geometry(), left);
     }
 
@@ -224,8 +224,8 @@ private slots:
     // menu marks it and the cut list panel while they show.
     void viewMenuMarksComeBackAfterRestart() {
         {
-            Application app(BowlModel::instance());
-            QVERIFY(app.InitInstance());
+            Application app(test::TestEnvironment::document());
+            QVERIFY(app.showMainWindow());
             MainWindow* frame = app.mainWindow();
             QAction* statusBarItem = frame->menuAction(cmd::StatusBar);
             QAction* cutListItem = frame->menuAction(cmd::ViewCutList);
@@ -238,8 +238,8 @@ private slots:
             QVERIFY(!statusBarItem->isChecked());
             frame->close();
         }
-        Application again(BowlModel::instance());
-        QVERIFY(again.InitInstance());
+        Application again(test::TestEnvironment::document());
+        QVERIFY(again.showMainWindow());
         MainWindow* frame = again.mainWindow();
         QVERIFY(QTest::qWaitForWindowExposed(frame));
         QVERIFY(!frame->statusBar()->isVisible());
@@ -280,8 +280,8 @@ private slots:
         } previousTheme;
         QIcon::setThemeSearchPaths({environment_.tempPath("icons")});
         QIcon::setThemeName("testtheme");
-        Application app(BowlModel::instance());
-        QVERIFY(app.InitInstance());
+        Application app(test::TestEnvironment::document());
+        QVERIFY(app.showMainWindow());
         QToolBar* toolBar = app.mainWindow()->standardToolBar();
 
         const QList<QAction*> buttons = toolBar->actions();

@@ -2,6 +2,7 @@
 #include "AppSettings.h"
 #include "Application.h"
 #include "BowlModel.h"
+#include "BoxParameters.h"
 #include "CommandIds.h"
 #include "CutListPanel.h"
 #include "DesignView.h"
@@ -123,8 +124,7 @@ private slots:
         dialogs().fileAnswers.push_back(tempPath("follow.csv"));
         QVERIFY(frame().runCommand(cmd::OpenCsv));
         QCOMPARE(shownCounts()[2].first(), (QPair<QString, int>{"Maple", 1}));
-        model().Rows = 5;
-        view().onParametersChanged();
+        editParameters([&](BoxParameters& p) { p.BoxRows = 5; });
         QCOMPARE(shownCounts().size(), 5);
         QCOMPARE(shownCounts(), tallyCounts());
     }
@@ -210,9 +210,10 @@ private slots:
     }
 
     void printCutListFlowsOverPages() {
-        model().Rows = 23;
-        model().Segments = 80;
-        view().onParametersChanged();
+        editParameters([&](BoxParameters& p) {
+            p.BoxRows = 23;
+            p.BoxSegments = 80;
+        });
         click(5);
         const QString pdf = tempPath("cutlist.pdf");
         dialogs().printerAnswers.push_back(true);

@@ -1,6 +1,7 @@
 #include "AppFixture.h"
 #include "Application.h"
 #include "BowlModel.h"
+#include "BoxParameters.h"
 #include "CommandIds.h"
 #include "DesignRenderer.h"
 #include "DesignView.h"
@@ -62,7 +63,8 @@ private slots:
         QCOMPARE(row3.at("Walnut"), 1);
         QCOMPARE(row3.at("blank"), 23);
         QCOMPARE(row3.begin()->first, std::string("Walnut"));
-        QCOMPARE(ShownColor(view().lastPaintedImage(), SegmentPoint(model(), k)), kWalnutColor);
+        QCOMPARE(ShownColor(view().lastPaintedImage(), SegmentPoint(model(), view().layout(), k)),
+                 kWalnutColor);
     }
 
     void clickOnTheFillColourOrOutsideChangesNothing() {
@@ -71,7 +73,7 @@ private slots:
         click(k);
         QCOMPARE(model().FillHistory.size(), size_t(1));
         StatusPane::setText("untouched");
-        ClickView(view(), QPoint(model().CenterX + 395, model().CenterY));
+        ClickView(view(), QPoint(view().layout().CenterX + 395, view().layout().CenterY));
         QCOMPARE(model().FillHistory.size(), size_t(1));
         QCOMPARE(status(), QStringLiteral("untouched"));
     }
@@ -84,13 +86,15 @@ private slots:
         QVERIFY(frame().runCommand(kTeak));
         click(k);
         QCOMPARE(model().FillHistory.back(), (FillHistoryEntry{k, kMapleColor}));
-        QCOMPARE(ShownColor(view().lastPaintedImage(), SegmentPoint(model(), k)), kTeakColor);
+        QCOMPARE(ShownColor(view().lastPaintedImage(), SegmentPoint(model(), view().layout(), k)),
+                 kTeakColor);
 
         QVERIFY(frame().runCommand(cmd::UndoLastFill));
         QCOMPARE(model().SegmentTable[k].SegmentColor, kMapleColor);
         QCOMPARE(model().SegmentTable[k].SegmentColorName, std::string("Maple"));
         QCOMPARE(status(), QStringLiteral("Ready to fill with Teak"));
-        QCOMPARE(ShownColor(view().lastPaintedImage(), SegmentPoint(model(), k)), kMapleColor);
+        QCOMPARE(ShownColor(view().lastPaintedImage(), SegmentPoint(model(), view().layout(), k)),
+                 kMapleColor);
         QVERIFY(frame().runCommand(cmd::UndoLastFill));
         QCOMPARE(model().SegmentTable[k].SegmentColorName, std::string("blank"));
         QCOMPARE(model().RowTallies.at(4).size(), size_t(1));
@@ -138,7 +142,7 @@ private slots:
     }
 
     void centreDiscAndClearAll() {
-        ClickView(view(), QPoint(model().CenterX + 5, model().CenterY - 7));
+        ClickView(view(), QPoint(view().layout().CenterX + 5, view().layout().CenterY - 7));
         QCOMPARE(model().FillHistory.back().SegmentIndex, 0);
         QCOMPARE(model().RowTallies.at(0).at("Walnut"), 1);
         click(indexOf(8, 24));
@@ -148,7 +152,8 @@ private slots:
             QCOMPARE(counts.size(), size_t(1));
             QVERIFY(counts.count("blank") == 1);
         }
-        QCOMPARE(ShownColor(view().lastPaintedImage(), {model().CenterX + 5, model().CenterY}),
+        QCOMPARE(ShownColor(view().lastPaintedImage(),
+                            {view().layout().CenterX + 5, view().layout().CenterY}),
                  kBlankColor);
         QCOMPARE(status(), QStringLiteral("Ready to fill with Walnut"));
     }
@@ -167,16 +172,14 @@ private slots:
         QFETCH(QString, action);
         click(indexOf(2, 3));
         if (action == "symmetric click") {
-            model().SymmetrySectors = 4;
-            view().repaintNow();
+            document().setSymmetrySectors(4);
             click(65);
             QCOMPARE(model().FillHistory.size(), size_t(5));
         } else if (action == "undo") {
             click(indexOf(7, 20));
             QVERIFY(frame().runCommand(cmd::UndoLastFill));
         } else if (action == "parameter change") {
-            model().Segments = 30;
-            view().onParametersChanged();
+            editParameters([&](BoxParameters& p) { p.BoxSegments = 30; });
             click(indexOf(5, 9));
         } else {
             click(indexOf(8, 24));
@@ -189,20 +192,18 @@ private slots:
     void clearedFillsStayClearedWhenRowsGrow() {
         const int k = indexOf(7, 4);
         click(k);
-        model().Rows = 4;
-        view().onParametersChanged();
+        editParameters([&](BoxParameters& p) { p.BoxRows = 4; });
         QVERIFY(frame().runCommand(cmd::ClearAllSegmentColors));
-        model().Rows = 8;
-        view().onParametersChanged();
+        editParameters([&](BoxParameters& p) { p.BoxRows = 8; });
         QCOMPARE(model().SegmentTable[k].SegmentColorName, std::string("blank"));
         QCOMPARE(model().RowTallies.at(7).at("blank"), 24);
-        QCOMPARE(ShownColor(view().lastPaintedImage(), SegmentPoint(model(), k)), kBlankColor);
+        QCOMPARE(ShownColor(view().lastPaintedImage(), SegmentPoint(model(), view().layout(), k)),
+                 kBlankColor);
     }
 
     // A batch undo does all its steps, then recounts and repaints once.
     void batchUndoRepaintsOnce() {
-        model().SymmetrySectors = 4;
-        view().repaintNow();
+        document().setSymmetrySectors(4);
         for (int position : {16, 17, 18, 19, 20}) {
             for (int row = 1; row <= 8; row += 2) {
                 click(indexOf(row, position));
@@ -227,8 +228,7 @@ private slots:
     void undoBeyondTheUsedRowsChangesOnlyTheStoredRecord() {
         const int k = indexOf(8, 3);
         click(k);
-        model().Rows = 6;
-        view().onParametersChanged();
+        editParameters([&](BoxParameters& p) { p.BoxRows = 6; });
         const RowTallyMap before = model().RowTallies;
         QVERIFY(frame().runCommand(cmd::UndoLastFill));
         QCOMPARE(model().SegmentTable[k].SegmentColor, kBlankColor);

@@ -115,9 +115,11 @@ private slots:
     void cleanup() { QCOMPARE(fixture_.tearDown(), 0); }
 
     void opensWithTheLiveValuesInTemplateOrder() {
-        model().ID = 1.0 / 3.0;  // as a design file may leave it
-        model().OD = 12.0;
-        model().Rows = 5;
+        editParameters([&](BoxParameters& p) {
+            p.BoxID = 1.0 / 3.0;  // as a design file may leave it
+            p.BoxOD = 12.0;
+            p.BoxRows = 5;
+        });
         runBox([this](ParametersBox& box) {
             QCOMPARE(box.windowTitle(), QStringLiteral("Parameters Box"));
             QCOMPARE(box.field(BoxField::ID)->text(), QStringLiteral("0.333333333333333"));
@@ -152,8 +154,7 @@ private slots:
     }
 
     void enterRightAfterOpeningChangesNothing() {
-        model().FillSegment(30);
-        view().repaintNow();
+        document().fill(30, {});
         const BowlModel before = model();
         const QImage shown = view().lastPaintedImage();
         const int result = runBox([](ParametersBox& box) {
@@ -353,7 +354,7 @@ private slots:
     // around and changing back puts them where they were.
     void segmentsChangedAndBackBringTheFillsBack() {
         const int k = 2 * 24 + 17;  // row 3, position 17
-        const QPoint where = SegmentPoint(model(), k);
+        const QPoint where = SegmentPoint(model(), view().layout(), k);
         ClickView(view(), where);
         QCOMPARE(ShownColor(view().lastPaintedImage(), where), kWalnutColor);
         runBox([&](ParametersBox& box) {
@@ -361,7 +362,9 @@ private slots:
             retype(segments, "12");
             QCOMPARE(model().Segments, 12);
             QCOMPARE(model().SegmentTable[k].SegmentRow, 6);
-            QCOMPARE(ShownColor(view().lastPaintedImage(), SegmentPoint(model(), k)), kWalnutColor);
+            QCOMPARE(
+                ShownColor(view().lastPaintedImage(), SegmentPoint(model(), view().layout(), k)),
+                kWalnutColor);
             QVERIFY(ShownColor(view().lastPaintedImage(), where) != kWalnutColor);
             retype(segments, "24");
             QCOMPARE(ShownColor(view().lastPaintedImage(), where), kWalnutColor);
@@ -392,15 +395,14 @@ private slots:
     // on the way to another ("1" on the way to "12") do not count: the mode
     // is judged when the box closes.
     void symmetryModeEndsWhenTheSectorsNoLongerFit() {
-        model().SymmetrySectors = 4;
-        view().repaintNow();
+        document().setSymmetrySectors(4);
         runBox([this](ParametersBox& box) {
             retype(box.field(BoxField::Segments), "12");
             QCOMPARE(model().Segments, 12);
             box.accept();
         });
         QCOMPARE(model().SymmetrySectors, 4);
-        QCOMPARE(model().SectorStartAngle, 210.0f);  // 3 segments per sector
+        QCOMPARE(view().layout().Sector.SectorStartAngle, 210.0f);  // 3 segments per sector
         runBox([this](ParametersBox& box) {
             paste(box.field(BoxField::Segments), "10");
             box.reject();
@@ -411,9 +413,8 @@ private slots:
                                 "equal sectors."));
         QVERIFY(!ShowsRedIn(view().lastPaintedImage()));
 
-        model().Segments = 24;
-        model().SymmetrySectors = 4;
-        view().onParametersChanged();
+        editParameters([&](BoxParameters& p) { p.BoxSegments = 24; });
+        document().setSymmetrySectors(4);
         runBox([this](ParametersBox& box) {
             paste(box.field(BoxField::Segments), "3");
             box.reject();
@@ -421,7 +422,7 @@ private slots:
         QCOMPARE(model().SymmetrySectors, 0);
         QVERIFY(StatusPane::text().startsWith("Symmetry Mode ended: 3 segments"));
         // A click then fills one segment only.
-        ClickView(view(), SegmentPoint(model(), 2));
+        ClickView(view(), SegmentPoint(model(), view().layout(), 2));
         QCOMPARE(model().FillHistory.size(), size_t(1));
     }
 

@@ -180,16 +180,17 @@ private slots:
         answerSectors("4");
         enter();
         QVERIFY(RedPixels(view().lastPaintedImage()) > 500);
-        QCOMPARE(model().SectorStartAngle, 225.0f);
+        QCOMPARE(view().layout().Sector.SectorStartAngle, 225.0f);
 
-        ClickView(view(), SegmentPoint(model(), 65));
+        ClickView(view(), SegmentPoint(model(), view().layout(), 65));
         QCOMPARE(HistoryIndices(model()), (std::vector<int>{65, 71, 53, 59}));
         for (int k : {71, 53, 59}) {
             QCOMPARE(model().SegmentTable[k].SegmentColorName, std::string("Walnut"));
         }
         QCOMPARE(model().RowTallies.at(3).at("Walnut"), 4);
 
-        ClickView(view(), SegmentPoint(model(), 63));  // position 15: outside the sector
+        ClickView(view(),
+                  SegmentPoint(model(), view().layout(), 63));  // position 15: outside the sector
         QCOMPARE(model().FillHistory.size(), size_t(5));
 
         QVERIFY(frame().runCommand(cmd::ExitSymmetryMode));
@@ -197,7 +198,7 @@ private slots:
         QCOMPARE(RedPixels(view().lastPaintedImage()), 0);
         QCOMPARE(model().SegmentTable[71].SegmentColorName, std::string("Walnut"));
 
-        ClickView(view(), SegmentPoint(model(), 66));  // a plain fill again
+        ClickView(view(), SegmentPoint(model(), view().layout(), 66));  // a plain fill again
         QCOMPARE(model().FillHistory.size(), size_t(6));
         QVERIFY(frame().runCommand(cmd::ExitSymmetryMode));  // already off
         QCOMPARE(model().SymmetrySectors, 0);
@@ -217,7 +218,7 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(QByteArray::fromStdString(WriteDesignCsv(other, "2026-12-08")));
         file.close();
-        QVERIFY(DesignFileCommands::of(view())->openPath(path, false));
+        QVERIFY(frame().designFiles().openPath(path, false));
         QCOMPARE(model().SymmetrySectors, 0);
         QVERIFY(StatusPane::text().startsWith("Symmetry Mode ended: 10 segments"));
         QCOMPARE(model().RowTallies.at(2), (ColorCounts{{"Walnut", 1}, {"blank", 9}}));

@@ -1,6 +1,7 @@
 #include "AppFixture.h"
 #include "Application.h"
 #include "BowlModel.h"
+#include "BoxParameters.h"
 #include "CommandIds.h"
 #include "DesignView.h"
 #include "MainWindow.h"
@@ -140,7 +141,8 @@ private slots:
         QCOMPARE(model().SegmentTable[5].SegmentColor, kWalnutColor);
         QCOMPARE(model().RowTallies, tallies);
         QCOMPARE(model().FillHistory.size(), size_t(3));
-        QCOMPARE(ShownColor(view().lastPaintedImage(), SegmentPoint(model(), 5)), kWalnutColor);
+        QCOMPARE(ShownColor(view().lastPaintedImage(), SegmentPoint(model(), view().layout(), 5)),
+                 kWalnutColor);
         // Undo after opening reverts the newest fill (the disc) to its old colour.
         QVERIFY(frame().runCommand(cmd::UndoLastFill));
         QCOMPARE(model().SegmentTable[0].SegmentColor, kBlankColor);
@@ -231,13 +233,12 @@ private slots:
             }
             QSKIP("no German locale on this machine");
         }
-        model().ID = 3.25;
-        view().onParametersChanged();
+        editParameters([&](BoxParameters& p) { p.BoxID = 3.25; });
         save(path("german.csv"));
         const QByteArray bytes = readAll(path("german.csv"));
         QVERIFY(bytes.contains("\r\nID,3.25\r\n"));
         QVERIFY(bytes.contains("\r\n0.00,156.00,0.00,360.00,"));
-        model().ID = 1.0;
+        editParameters([&](BoxParameters& p) { p.BoxID = 1.0; });
         open(path("german.csv"));
         QCOMPARE(model().ID, 3.25);
         std::setlocale(LC_ALL, "C");
@@ -322,7 +323,8 @@ private slots:
         const QByteArray edited = readAll(path("edited.csv"));
         QVERIFY2(edited.contains("\n" + idLine), edited.left(200).constData());
 
-        model().OD = 1.0;  // nothing may stay from before the open
+        editParameters(
+            [&](BoxParameters& p) { p.BoxOD = 1.0; });  // nothing may stay from before the open
         open(path("edited.csv"));
         QCOMPARE(dialogs().messages.last(), QStringLiteral("Corvane loaded successfully."));
         QCOMPARE(model().ID, expected.ID);

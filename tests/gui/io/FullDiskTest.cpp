@@ -1,5 +1,6 @@
 #include "AppFixture.h"
 #include "BowlModel.h"
+#include "BoxParameters.h"
 #include "CommandIds.h"
 #include "DesignCsvWriter.h"
 #include "DesignView.h"
@@ -172,9 +173,10 @@ private slots:
         QFETCH(Target, kind);
         QFETCH(qint64, leave);
         if (kind == Target::LargeDesignCsv) {
-            model().Rows = 20;
-            model().Segments = 100;
-            view().onParametersChanged();
+            editParameters([&](BoxParameters& p) {
+                p.BoxRows = 20;
+                p.BoxSegments = 100;
+            });
         }
         click(5);  // a change that closing must still ask about
         // Small files fit the write buffer: only its final flush meets the full disk.

@@ -26,8 +26,7 @@ class ImageExportTest : public test::AppTestCase {
     QString path(const QString& name) const { return dir_->filePath(name); }
 
     void enterSymmetryMode(int sectors) {
-        model().SymmetrySectors = sectors;
-        view().repaintNow();
+        document().setSymmetrySectors(sectors);
         QVERIFY(CountRedPixels(view().lastPaintedImage()) > 0);
     }
 
@@ -91,8 +90,7 @@ private slots:
         QCOMPARE(model().SymmetrySectors, 4);
         QVERIFY(CountRedPixels(view().lastPaintedImage()) > 0);
 
-        model().SymmetrySectors = 0;
-        view().repaintNow();
+        document().setSymmetrySectors(0);
         QCOMPARE(saved, view().lastPaintedImage().convertToFormat(QImage::Format_RGB32));
     }
 

@@ -1,6 +1,7 @@
 #include "AppFixture.h"
 #include "Application.h"
 #include "BowlModel.h"
+#include "BoxParameters.h"
 #include "CommandIds.h"
 #include "DesignView.h"
 #include "MainWindow.h"
@@ -66,15 +67,15 @@ class PrintTest : public test::AppTestCase {
     DialogSight sight_;
 
     void enterSymmetryMode(int sectors) {
-        model().SymmetrySectors = sectors;
-        view().repaintNow();
+        document().setSymmetrySectors(sectors);
         QVERIFY(CountRedPixels(view().lastPaintedImage()) > 0);
     }
 
     void useDiameters(double id, double od) {
-        model().ID = id;
-        model().OD = od;
-        view().onParametersChanged();
+        editParameters([&](BoxParameters& p) {
+            p.BoxID = id;
+            p.BoxOD = od;
+        });
     }
 
     // Answers the print dialog with OK after choosing, and notes what it saw.
@@ -156,12 +157,14 @@ private slots:
         QVERIFY(!frame().menuAction(commandId)->isChecked());
     }
 
-    void cancelPrintsNothingAndBringsTheOutlineBack() {
+    // Printing asks the renderer for a picture without the outline; the
+    // design stays in symmetry mode all the while.
+    void cancelPrintsNothingAndLeavesSymmetryModeAlone() {
         enterSymmetryMode(4);
         answerPrintDialog(false, nullptr);
         QVERIFY(frame().runCommand(cmd::Print));
         QCOMPARE(dialogs().printerRequests, 1);
-        QCOMPARE(sight_.symmetrySectors, 0);
+        QCOMPARE(sight_.symmetrySectors, 4);
         QCOMPARE(sight_.resolution, 600);
         QCOMPARE(sight_.docName, QStringLiteral("Corvane Print"));
         QVERIFY(dialogs().messages.isEmpty());

@@ -3,6 +3,7 @@
 #include "BowlMesh.h"
 #include "BowlModel.h"
 #include "BowlRendererLoader.h"
+#include "BoxParameters.h"
 #include "CommandIds.h"
 #include "CutListPanel.h"
 #include "DesignRenderer.h"
@@ -142,8 +143,6 @@ private slots:
         QVERIFY(std::abs(bowl.second - model.OD / 2 * model.PixelsPerInch) <= 2);
 
         // The plan itself, drawn as the window draws it, agrees.
-        model.CenterX = 300;
-        model.CenterY = 300;
         const QImage plan = DesignRenderer::render(model, QSize(600, 600));
         const QPair<int, int> planBlue = runAlong(plan, center, midAngle(filled), isBlue);
         QVERIFY(std::abs(blue.first - planBlue.first) <= 3);
@@ -194,11 +193,15 @@ private slots:
     // A click and an undo show at once, and the camera stays where it was.
     void panelFollowsAClickAndAnUndoAndKeepsItsCamera() {
         showPanel();
-        makeSmallDesign(model());
-        view().onParametersChanged();
+        editParameters([&](BoxParameters& p) {
+            p.BoxID = 1.0;
+            p.BoxOD = 3.0;
+            p.BoxRows = 4;
+            p.BoxSegments = 12;
+        });
         QVERIFY(frame().cutListPanel()->settings().setWallThicknessInches(0.01));
         renderer().setCamera(120, 40, 0.7);
-        model().FillColor = kBlue;
+        document().setFillColor(kBlue);
         click(1);
         expectCamera(120, 40, 0.7);
 

@@ -23,13 +23,20 @@ private:
         return model;
     }
 
+    // Where a paint of this size puts the design.
+    static ViewLayout paintedLayout(const BowlModel& model, QSize size) {
+        DesignPicture picture;
+        picture.paintAll(model, size, 1.0);
+        return picture.layout();
+    }
+
 private slots:
     void defaultDesignRingsAndCentre() {
         BowlModel model = defaultModel();
         const QImage image = DesignRenderer::render(model, QSize(1000, 700));
         QCOMPARE(image.size(), QSize(1000, 700));
-        QCOMPARE(model.CenterX, 500);
-        QCOMPARE(model.CenterY, 350);
+        QCOMPARE(paintedLayout(model, QSize(1000, 700)).CenterX, 500);
+        QCOMPARE(paintedLayout(model, QSize(1000, 700)).CenterY, 350);
         // The ID circle (radius 168) and the outer circle (radius 388.8) are black.
         QCOMPARE(ShownColor(image, {500 + 168, 350}), kBlackColor);
         QCOMPARE(ShownColor(image, {500, 350 + 168}), kBlackColor);
@@ -37,8 +44,10 @@ private slots:
         QCOMPARE(ShownColor(image, {500 + 389, 350}), kBlackColor);
         // Disc, unfilled segments and the background outside the bowl are white.
         QCOMPARE(ShownColor(image, {500, 350}), kBlankColor);
-        QCOMPARE(ShownColor(image, SegmentPoint(model, 1)), kBlankColor);
-        QCOMPARE(ShownColor(image, SegmentPoint(model, 8 * 24)), kBlankColor);
+        QCOMPARE(ShownColor(image, SegmentPoint(model, test::CentredLayout(image.size()), 1)),
+                 kBlankColor);
+        QCOMPARE(ShownColor(image, SegmentPoint(model, test::CentredLayout(image.size()), 8 * 24)),
+                 kBlankColor);
         QCOMPARE(ShownColor(image, {500 + 396, 350}), kBlankColor);
     }
 
@@ -49,10 +58,13 @@ private slots:
         model.SegmentTable[30 + 1].SegmentColor = 0xFF68315Bu;
         const QImage image = DesignRenderer::render(model, QSize(1000, 700));
         QCOMPARE(ShownColor(image, {500, 350}), 0xFF8B4513u);
-        QCOMPARE(ShownColor(image, SegmentPoint(model, 30)), 0xFFEFDDD4u);
-        QCOMPARE(ShownColor(image, SegmentPoint(model, 31)), 0xFF68315Bu);
+        QCOMPARE(ShownColor(image, SegmentPoint(model, test::CentredLayout(image.size()), 30)),
+                 0xFFEFDDD4u);
+        QCOMPARE(ShownColor(image, SegmentPoint(model, test::CentredLayout(image.size()), 31)),
+                 0xFF68315Bu);
         // The neighbour of a filled segment stays white.
-        QCOMPARE(ShownColor(image, SegmentPoint(model, 29)), kBlankColor);
+        QCOMPARE(ShownColor(image, SegmentPoint(model, test::CentredLayout(image.size()), 29)),
+                 kBlankColor);
     }
 
     void jointsAreDrawnAtEverySegmentBoundary() {
@@ -90,13 +102,14 @@ private slots:
     void tallyColumnListsEveryRowAsBlank() {
         BowlModel model = defaultModel();
         const QImage image = DesignRenderer::render(model, QSize(1000, 700));
-        const IntRect first = model.TallyRects[0];
+        const std::array<IntRect, 3> rects = paintedLayout(model, QSize(1000, 700)).TallyRects;
+        const IntRect first = rects[0];
         QCOMPARE(first.left, 0);
         QCOMPARE(first.top, 0);
         QCOMPARE(first.bottom, 700 - 23);
         QVERIFY(first.right > 60 && first.right <= 250);
-        QVERIFY(model.TallyRects[1].IsRectEmpty());
-        QVERIFY(model.TallyRects[2].IsRectEmpty());
+        QVERIFY(rects[1].IsRectEmpty());
+        QVERIFY(rects[2].IsRectEmpty());
         // "Row 1:" starts 10 pixels in, " blank" 30 pixels in on the next line.
         QVERIFY(HasDarkPixel(image, QRect(10, 0, 30, 20)));
         QVERIFY(!HasDarkPixel(image, QRect(0, 0, 9, 700)));
@@ -109,21 +122,19 @@ private slots:
 
     void shortWindowsContinueInSecondThenThirdColumn() {
         BowlModel model = defaultModel();
-        DesignRenderer::render(model, QSize(1000, 200));
-        const IntRect first = model.TallyRects[0];
-        const int width = first.right;
-        QCOMPARE(model.TallyRects[1], (IntRect{1000 - width, 0, 1000, 177}));
-        QVERIFY(model.TallyRects[2].IsRectEmpty());
+        const std::array<IntRect, 3> high = paintedLayout(model, QSize(1000, 200)).TallyRects;
+        const int width = high[0].right;
+        QCOMPARE(high[1], (IntRect{1000 - width, 0, 1000, 177}));
+        QVERIFY(high[2].IsRectEmpty());
 
-        DesignRenderer::render(model, QSize(1000, 130));
-        QCOMPARE(model.TallyRects[1], (IntRect{1000 - width, 0, 1000, 107}));
-        QCOMPARE(model.TallyRects[2], (IntRect{width + 5, 0, 2 * width + 5, 107}));
+        const std::array<IntRect, 3> low = paintedLayout(model, QSize(1000, 130)).TallyRects;
+        QCOMPARE(low[1], (IntRect{1000 - width, 0, 1000, 107}));
+        QCOMPARE(low[2], (IntRect{width + 5, 0, 2 * width + 5, 107}));
     }
 
     void narrowWindowLimitsColumnToAQuarter() {
         BowlModel model = defaultModel();
-        DesignRenderer::render(model, QSize(200, 700));
-        QCOMPARE(model.TallyRects[0].right, 50);
+        QCOMPARE(paintedLayout(model, QSize(200, 700)).TallyRects[0].right, 50);
     }
 
     // A click, an undo or a symmetric fill repaints only the records it
@@ -285,8 +296,8 @@ private slots:
         BowlModel model = defaultModel();
         model.SymmetrySectors = 4;
         const QImage image = DesignRenderer::render(model, QSize(1000, 700));
-        QCOMPARE(model.SectorStartAngle, 225.0f);
-        QCOMPARE(model.SectorEndAngle, 315.0f);
+        QCOMPARE(paintedLayout(model, QSize(1000, 700)).Sector.SectorStartAngle, 225.0f);
+        QCOMPARE(paintedLayout(model, QSize(1000, 700)).Sector.SectorEndAngle, 315.0f);
         const double a = 225.0 * M_PI / 180.0;
         const QPoint onEdge(500 + int(std::cos(a) * 182), 350 + int(std::sin(a) * 182));
         const QRgb pixel = image.pixel(onEdge);

@@ -40,7 +40,7 @@ private slots:
         QCOMPARE(scale(), requestedScale());
         QCOMPARE(model().PixelsPerInch, 96);
         QCOMPARE(model().SegmentTable[0].OuterRadius, 168.0);
-        QCOMPARE(model().CenterX, view().width() / 2);
+        QCOMPARE(view().layout().CenterX, view().width() / 2);
         const QImage& shown = view().lastPaintedImage();
         QCOMPARE(shown.devicePixelRatio(), scale());
         QCOMPARE(shown.width(), int(std::ceil(view().width() * scale())));
@@ -52,10 +52,11 @@ private slots:
     void ringCirclesAreSharp() {
         const QImage& shown = view().lastPaintedImage();
         const qreal s = scale();
-        const int y = int((model().CenterY - 10 + 0.5) * s);
+        const int y = int((view().layout().CenterY - 10 + 0.5) * s);
         int dark = 0;
         int grey = 0;
-        for (int x = int((model().CenterX + 160) * s); x < int((model().CenterX + 176) * s); ++x) {
+        for (int x = int((view().layout().CenterX + 160) * s);
+             x < int((view().layout().CenterX + 176) * s); ++x) {
             const int level = qGray(shown.pixel(x, y));
             dark += level < 40 ? 1 : 0;
             grey += level >= 40 && level < 215 ? 1 : 0;
@@ -68,7 +69,7 @@ private slots:
         for (int k : {1, 30, 100, 192}) {
             click(k);
             QCOMPARE(model().FillHistory.back().SegmentIndex, k);
-            QCOMPARE(view().shownColorAt(SegmentPoint(model(), k)), kWalnutColor);
+            QCOMPARE(view().shownColorAt(SegmentPoint(model(), view().layout(), k)), kWalnutColor);
         }
         click(30);  // shows the fill colour now: refused
         QCOMPARE(model().FillHistory.size(), size_t(4));

@@ -96,8 +96,8 @@ class ApplicationLookTest : public QObject {
     MainWindow& frame() { return *app_->mainWindow(); }
 
     void start() {
-        app_ = std::make_unique<Application>(BowlModel::instance());
-        QVERIFY(app_->InitInstance());
+        app_ = std::make_unique<Application>(test::TestEnvironment::document());
+        QVERIFY(app_->showMainWindow());
     }
 
     void restart() {

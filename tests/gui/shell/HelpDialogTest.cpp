@@ -1,6 +1,7 @@
 #include "Application.h"
 #include "BowlModel.h"
 #include "CommandIds.h"
+#include "DesignDocument.h"
 #include "DialogUnits.h"
 #include "HelpDialog.h"
 #include "HelpPageLayout.h"
@@ -180,8 +181,8 @@ private slots:
     void init() {
         test::TestEnvironment::resetModel();
         dialogs_ = std::make_unique<test::ScriptedDialogs>();
-        app_ = std::make_unique<Application>(BowlModel::instance());
-        QVERIFY(app_->InitInstance());
+        app_ = std::make_unique<Application>(test::TestEnvironment::document());
+        QVERIFY(app_->showMainWindow());
     }
 
     void cleanup() {
@@ -330,10 +331,10 @@ private slots:
     }
 
     void closingLeavesDesignAndSettingsAlone() {
-        BowlModel& model = BowlModel::instance();
-        model.FillSegment(30);
-        model.FillSegment(31);
-        model.RecountRowTallies();
+        DesignDocument& document = test::TestEnvironment::document();
+        document.fill(30, {});
+        document.fill(31, {});
+        const BowlModel& model = document.model();
         const std::vector<FillHistoryEntry> history = model.FillHistory;
         const Argb filled = model.SegmentTable[30].SegmentColor;
         QSettings settings;

@@ -3,6 +3,7 @@
 #include "BowlModel.h"
 #include "CommandIds.h"
 #include "CustomizeDialog.h"
+#include "DesignDocument.h"
 #include "MainWindow.h"
 #include "MenuLayout.h"
 #include "PipeWatchdog.h"
@@ -136,11 +137,11 @@ class ToolbarCustomizationTest : public QObject {
 
     MainWindow& frame() { return *app_->mainWindow(); }
     ToolbarCustomization& toolbars() { return frame().toolbarCustomization(); }
-    BowlModel& model() { return BowlModel::instance(); }
+    const BowlModel& model() { return test::TestEnvironment::document().model(); }
 
     void start() {
-        app_ = std::make_unique<Application>(model());
-        QVERIFY(app_->InitInstance());
+        app_ = std::make_unique<Application>(test::TestEnvironment::document());
+        QVERIFY(app_->showMainWindow());
         frame().resize(1000, 700);
         QVERIFY(QTest::qWaitForWindowExposed(&frame()));
     }

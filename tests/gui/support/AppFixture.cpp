@@ -2,6 +2,8 @@
 
 #include "Application.h"
 #include "BowlModel.h"
+#include "BoxParameters.h"
+#include "DesignDocument.h"
 #include "DesignView.h"
 #include "MainWindow.h"
 #include "TestEnvironment.h"
@@ -26,8 +28,10 @@ void AppFixture::setUp(QSize frameSize) {
 
 void AppFixture::restart(QSize frameSize) {
     app_.reset();
-    app_ = std::make_unique<Application>(model());
-    QVERIFY(app_->InitInstance());
+    // A program that starts anew has nothing unsaved yet.
+    document().markSaved();
+    app_ = std::make_unique<Application>(document());
+    QVERIFY(app_->showMainWindow());
     if (frameSize.isValid()) {
         frame().resize(frameSize);
     }
@@ -43,8 +47,12 @@ int AppFixture::tearDown() {
     return unexpected;
 }
 
-BowlModel& AppFixture::model() {
-    return BowlModel::instance();
+const BowlModel& AppFixture::model() {
+    return document().model();
+}
+
+DesignDocument& AppFixture::document() {
+    return TestEnvironment::document();
 }
 
 MainWindow& AppFixture::frame() {
@@ -56,7 +64,14 @@ DesignView& AppFixture::view() {
 }
 
 void AppFixture::click(int index) {
-    ClickView(view(), SegmentPoint(model(), index));
+    ClickView(view(), SegmentPoint(model(), view().layout(), index));
+}
+
+void AppFixture::editParameters(const std::function<void(BoxParameters&)>& edit) {
+    BoxParameters values;
+    values.LoadFrom(model());
+    edit(values);
+    document().setParameters(values);
 }
 
 }  // namespace corvane::test

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DesignDocument.h"
 #include "ScriptedDialogs.h"
 #include "TestEnvironment.h"
 
@@ -7,10 +8,14 @@
 
 #include <QSize>
 
+#include <functional>
+
 #include <memory>
 
 namespace corvane {
 class BowlModel;
+class DesignDocument;
+struct BoxParameters;
 class Application;
 class DesignView;
 class MainWindow;
@@ -36,13 +41,16 @@ public:
     int tearDown();
 
     ScriptedDialogs& dialogs() { return *dialogs_; }
-    BowlModel& model();
+    const BowlModel& model();
+    DesignDocument& document();
     Application& app() { return *app_; }
     MainWindow& frame();
     DesignView& view();
 
     // Left click at the middle of record k.
     void click(int index);
+    // Changes the design's parameters as the parameters box does.
+    void editParameters(const std::function<void(BoxParameters&)>& edit);
 
 private:
     std::unique_ptr<ScriptedDialogs> dialogs_;
@@ -52,11 +60,15 @@ private:
 // Base of the widget tests that drive the whole program.
 class AppTestCase : public QObject {
 protected:
-    BowlModel& model() { return fixture_.model(); }
+    const BowlModel& model() { return fixture_.model(); }
+    DesignDocument& document() { return fixture_.document(); }
     MainWindow& frame() { return fixture_.frame(); }
     DesignView& view() { return fixture_.view(); }
     ScriptedDialogs& dialogs() { return fixture_.dialogs(); }
     void click(int index) { fixture_.click(index); }
+    void editParameters(const std::function<void(BoxParameters&)>& edit) {
+        fixture_.editParameters(edit);
+    }
     QString tempPath(const QString& name) const { return environment_.tempPath(name); }
 
     TestEnvironment environment_;

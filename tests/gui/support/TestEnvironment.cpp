@@ -1,7 +1,9 @@
 #include "TestEnvironment.h"
 
 #include "AppTexts.h"
-#include "BowlModel.h"
+#include "DesignDocument.h"
+
+#include <memory>
 
 #include <QCoreApplication>
 #include <QSettings>
@@ -21,8 +23,21 @@ QString TestEnvironment::tempPath(const QString& name) const {
     return dir_.filePath(name);
 }
 
+namespace {
+
+std::unique_ptr<DesignDocument>& TestDocument() {
+    static std::unique_ptr<DesignDocument> document = std::make_unique<DesignDocument>();
+    return document;
+}
+
+}  // namespace
+
+DesignDocument& TestEnvironment::document() {
+    return *TestDocument();
+}
+
 void TestEnvironment::resetModel() {
-    BowlModel::instance() = BowlModel();
+    TestDocument() = std::make_unique<DesignDocument>();
 }
 
 }  // namespace corvane::test

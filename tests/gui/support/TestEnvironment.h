@@ -2,6 +2,10 @@
 
 #include <QTemporaryDir>
 
+namespace corvane {
+class DesignDocument;
+}
+
 namespace corvane::test {
 
 // Gives a test process its own settings store and a fresh model, so tests
@@ -11,7 +15,9 @@ public:
     TestEnvironment();
     QString tempPath(const QString& name) const;
 
-    // Puts the process-wide model back to a freshly started design.
+    // The design the test process's program works on, and a fresh one in
+    // its place (while no window shows it).
+    static DesignDocument& document();
     static void resetModel();
 
 private:

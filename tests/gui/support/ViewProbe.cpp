@@ -7,9 +7,17 @@
 
 namespace corvane::test {
 
-QPoint SegmentPoint(const BowlModel& model, int k) {
+ViewLayout CentredLayout(QSize clientSize) {
+    ViewLayout layout;
+    layout.CenterX = clientSize.width() / 2;
+    layout.CenterY = clientSize.height() / 2;
+    return layout;
+}
+
+QPoint SegmentPoint(const BowlModel& model, const ViewLayout& layout, int k) {
     const SegmentProp& segment = model.SegmentTable[k];
-    return QPoint(model.CenterX + segment.SegmentCenter.x, model.CenterY + segment.SegmentCenter.y);
+    return QPoint(layout.CenterX + segment.SegmentCenter.x,
+                  layout.CenterY + segment.SegmentCenter.y);
 }
 
 Argb ShownColor(const QImage& image, QPoint point) {

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "SegmentProp.h"
+#include "ViewLayout.h"
 
 #include <QImage>
 #include <QPoint>
+#include <QSize>
 
 namespace corvane {
 class BowlModel;
@@ -12,8 +14,10 @@ class DesignView;
 
 namespace corvane::test {
 
+// The layout a paint of this client size gives, but for the sector angles.
+ViewLayout CentredLayout(QSize clientSize);
 // Client point of the middle of record k (its stored centre offset).
-QPoint SegmentPoint(const BowlModel& model, int k);
+QPoint SegmentPoint(const BowlModel& model, const ViewLayout& layout, int k);
 
 // The colour shown at a point, opaque.
 Argb ShownColor(const QImage& image, QPoint point);

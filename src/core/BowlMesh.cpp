@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <numbers>
 
 namespace corvane {
 
 namespace {
 
-constexpr double kPi = 3.141592653589793;
 constexpr int kMaxSlicesPerCircle = 128;
 constexpr int kMinSlicesPerCircle = 24;
 // Rows x slices per circle that still get the finest cut.
@@ -71,7 +71,7 @@ Arc cutArc(double fromDegrees, double toDegrees, int slices) {
     arc.sines.reserve(std::size_t(slices) + 1);
     for (int i = 0; i <= slices; ++i) {
         const double degrees = fromDegrees + (toDegrees - fromDegrees) * i / slices;
-        const double radians = degrees * kPi / 180.0;
+        const double radians = degrees * std::numbers::pi / 180.0;
         arc.cosines.push_back(std::cos(radians));
         arc.sines.push_back(std::sin(radians));
     }
@@ -227,7 +227,7 @@ BowlShape usableShape(BowlShape shape) {
 void addRows(MeshBuilder& builder, const BowlModel& model, const BowlShape& shape,
              double pixelsPerInch, int perCircle, double& floorRadius) {
     const int last = model.LastLiveIndex();
-    const int topRow = last < 1 ? 0 : (last - 1) / model.Segments + 1;
+    const int topRow = model.RowOf(last);
     for (int k = 1; k <= last; ++k) {
         const SegmentProp& record = model.SegmentTable[std::size_t(k)];
         SegmentArcs arcs;
@@ -236,7 +236,7 @@ void addRows(MeshBuilder& builder, const BowlModel& model, const BowlShape& shap
         }
         // The row follows from the index, as everywhere else: a design file's
         // stored row numbers are not trusted for placing anything.
-        const int row = (k - 1) / model.Segments + 1;
+        const int row = model.RowOf(k);
         const RowWall wall = wallOf(arcs, row * shape.ringHeight, shape);
         if (row == 1) {
             floorRadius = std::min(floorRadius, wall.insideLower.radius);
@@ -294,7 +294,7 @@ BowlMesh BuildBowlMesh(const BowlModel& model, const BowlShape& requested) {
     const double pixelsPerInch =
         model.PixelsPerInch > 0 ? model.PixelsPerInch : kFallbackPixelsPerInch;
     const int last = model.LastLiveIndex();
-    const int perCircle = SlicesPerCircle(last < 1 ? 0 : (last - 1) / model.Segments + 1);
+    const int perCircle = SlicesPerCircle(model.RowOf(last));
     BowlMesh mesh;
     const float huge = 3.0e38f;
     mesh.boundsMin = {huge, huge, huge};

@@ -5,12 +5,11 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <numbers>
 
 namespace corvane {
 
 namespace {
-
-constexpr double kPi = 3.141592653589793;
 
 std::string shownName(const std::string& name) {
     return name == kBlankName ? std::string(kNotChosenName) : name;
@@ -26,7 +25,7 @@ ColorCounts countsOfRow(const BowlModel& model, int row, int segments) {
 }
 
 void fillSegmentGeometry(CutListRow& row) {
-    const double half = kPi / row.segments;  // 180 degrees / N in radians
+    const double half = std::numbers::pi / row.segments;  // 180 degrees / N in radians
     const double outerRadius = row.outerDiameter / 2.0;
     const double innerRadius = row.innerDiameter / 2.0;
     row.hasSegments = true;

@@ -1,6 +1,7 @@
 #include "MenuLayout.h"
 
 #include "CommandIds.h"
+#include "NamedColorTable.h"
 
 namespace corvane {
 
@@ -24,8 +25,15 @@ MenuEntry separator() {
     return {K::Separator, 0, nullptr};
 }
 
+// The woods' items come from the colour table, which also gives each its colour.
+void appendWoodItems(std::vector<MenuEntry>& layout) {
+    for (const WoodCommand& wood : WoodCommands) {
+        layout.push_back(item(wood.commandId, wood.menuText));
+    }
+}
+
 std::vector<MenuEntry> buildLayout() {
-    return {
+    std::vector<MenuEntry> layout = {
         menu("&File"),
         item(cmd::FileExit, "E&xit"),
         end(),
@@ -34,21 +42,9 @@ std::vector<MenuEntry> buildLayout() {
         separator(),
         item(cmd::ShowParametersBox, "Show Parameters Box"),
         submenu("Segment Fill Color"),
-        item(32803, "Ash"),
-        item(32789, "BloodWood"),
-        item(32790, "Bubinga"),
-        item(32791, "Cherry"),
-        item(32792, "Mahogany"),
-        item(32793, "Maple"),
-        item(32794, "Osage Orange"),
-        item(32795, "Paduak"),
-        item(32796, "PurpleHeart"),
-        item(32797, "Red Oak"),
-        item(32798, "Sepele"),
-        item(32799, "Teak"),
-        item(32800, "Walnut"),
-        item(32801, "White Oak"),
-        item(32802, "YellowWood"),
+    };
+    appendWoodItems(layout);
+    const std::vector<MenuEntry> rest = {
         item(cmd::ChooseCustomColor, "Choose Custom Color"),
         end(),
         end(),
@@ -118,6 +114,8 @@ std::vector<MenuEntry> buildLayout() {
         item(cmd::HelpForCorvane, "Help for Corvane"),
         end(),
     };
+    layout.insert(layout.end(), rest.begin(), rest.end());
+    return layout;
 }
 
 }  // namespace

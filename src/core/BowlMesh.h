@@ -2,6 +2,7 @@
 
 #include "BowlModel.h"
 #include "BowlShape.h"
+#include "MeshVertexLayout.h"
 
 #include <cstdint>
 #include <vector>
@@ -43,11 +44,11 @@ struct MeshPart {
 };
 
 struct BowlMesh {
-    // Interleaved per vertex: position x y z, normal x y z, colour r g b a
-    // (0..1, linear light: the plan's sRGB colours with the gamma taken out).
-    static constexpr int kFloatsPerVertex = 10;
-    static constexpr int kNormalOffset = 3;
-    static constexpr int kColorOffset = 6;
+    // Interleaved per vertex as MeshVertexLayout says; the colours are the
+    // plan's sRGB colours with the gamma taken out.
+    static constexpr int kFloatsPerVertex = MeshVertexLayout::kFloatsPerVertex;
+    static constexpr int kNormalOffset = MeshVertexLayout::kNormalOffset;
+    static constexpr int kColorOffset = MeshVertexLayout::kColorOffset;
 
     std::vector<float> vertices;
     std::vector<std::uint32_t> indices;  // triangles, counter-clockwise seen from outside

@@ -23,8 +23,8 @@ public:
     // The window the bowl is drawn in (for mouse input in tests).
     virtual QWindow* window() = 0;
 
-    // Interleaved vertices (position, normal, colour as floats, 40 bytes
-    // each), 32-bit triangle indices, and their bounds, in inches.
+    // Vertices laid out as MeshVertexLayout says, 32-bit triangle indices,
+    // and their bounds, in inches.
     virtual void setMesh(const QByteArray& vertices, const QByteArray& indices,
                          const QVector3D& boundsMin, const QVector3D& boundsMax) = 0;
 

@@ -1,13 +1,14 @@
 #include "BowlGeometry.h"
 
+#include "MeshVertexLayout.h"
+
 #include <QVector3D>
 
 namespace corvane {
 
 namespace {
 
-constexpr int kFloatBytes = 4;
-constexpr int kStride = 10 * kFloatBytes;
+constexpr int kFloatBytes = static_cast<int>(sizeof(float));
 
 }  // namespace
 
@@ -20,11 +21,14 @@ BowlGeometry::BowlGeometry(QQuick3DObject* parent) : QQuick3DGeometry(parent) {
 void BowlGeometry::setMesh(const QByteArray& vertices, const QByteArray& indices,
                            const QVector3D& boundsMin, const QVector3D& boundsMax) {
     clear();
-    setStride(kStride);
+    setStride(MeshVertexLayout::kStrideBytes);
     setPrimitiveType(PrimitiveType::Triangles);
-    addAttribute(Attribute::PositionSemantic, 0, Attribute::F32Type);
-    addAttribute(Attribute::NormalSemantic, 3 * kFloatBytes, Attribute::F32Type);
-    addAttribute(Attribute::ColorSemantic, 6 * kFloatBytes, Attribute::F32Type);
+    addAttribute(Attribute::PositionSemantic, MeshVertexLayout::kPositionOffset * kFloatBytes,
+                 Attribute::F32Type);
+    addAttribute(Attribute::NormalSemantic, MeshVertexLayout::kNormalOffset * kFloatBytes,
+                 Attribute::F32Type);
+    addAttribute(Attribute::ColorSemantic, MeshVertexLayout::kColorOffset * kFloatBytes,
+                 Attribute::F32Type);
     addAttribute(Attribute::IndexSemantic, 0, Attribute::U32Type);
     setVertexData(vertices);
     setIndexData(indices);

@@ -20,6 +20,10 @@ packages=(
   qt6-quick3d-dev qt6-shadertools-dev qt6-declarative-dev
   qml6-module-quick3d qml6-module-qtquick qml6-module-qtquick-window qml6-module-qtqml-workerscript
   libgl1-mesa-dri
+  # The Debian package (scripts/package.sh) and its checks (scripts/check-package.sh):
+  # CPack's DEB generator asks dpkg-shlibdeps for the libraries, and the
+  # package, its desktop entry, metainfo and manual page are checked.
+  dpkg-dev file lintian appstream man-db
 )
 
 missing=()

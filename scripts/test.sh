@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Builds Corvane with AddressSanitizer and UndefinedBehaviorSanitizer
-# (installing what is missing) and runs every test through CTest.
+# (installing what is missing) and runs every test through CTest; then
+# builds the Debian package and checks it, installing it for real and
+# removing it again (CORVANE_PACKAGE_CHECK=0 leaves the package out).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -24,3 +26,9 @@ fuzz/run-fuzzer.sh "${CORVANE_FUZZ_SECONDS:-20}"
 # The tests that draw in 3D start a private Xvfb of their own
 # (scripts/with-xvfb.sh); the rest run on the offscreen platform.
 ctest --test-dir build-test --output-on-failure -j"$(nproc)"
+# The Debian package: lintian, the validators, the unpacked program's 3D
+# module, and a real install and removal (CI runs as root on a fresh machine).
+if [ "${CORVANE_PACKAGE_CHECK:-1}" != "0" ]; then
+  scripts/package.sh
+  scripts/check-package.sh
+fi

@@ -4,37 +4,60 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLibrary>
 #include <QStringList>
+
+#include <memory>
 
 namespace corvane {
 
 namespace {
 
-const QString kModuleName = QStringLiteral("corvane_preview3d");
+const QString kModuleFile = QStringLiteral("corvane_preview3d.so");
 
-// Installed beside the program's libraries; in a build tree, beside the
-// program or where the build put it.
+// Nearest to the program first: installed (or unpacked) beside the program's
+// own folder, wherever that is; in a build tree beside the program; where the
+// build put it, for the tests, whose programs live in folders of their own.
 QStringList moduleFolders() {
     const QString programFolder = QCoreApplication::applicationDirPath();
-    return {programFolder + QStringLiteral("/../lib/corvane"),
-            programFolder + QStringLiteral("/../" CORVANE_INSTALL_LIBDIR "/corvane"), programFolder,
-            QStringLiteral(CORVANE_PREVIEW_MODULE_DIR)};
+    QStringList folders{programFolder + QStringLiteral("/../lib/corvane"),
+                        programFolder + QStringLiteral("/../" CORVANE_INSTALL_LIBDIR "/corvane"),
+                        programFolder, QStringLiteral(CORVANE_PREVIEW_MODULE_DIR)};
+    for (QString& folder : folders) {
+        folder = QDir::cleanPath(folder);
+    }
+    folders.removeDuplicates();
+    return folders;
+}
+
+// The module of the first folder that has one. When that one does not load
+// (a library of the 3D engine is missing), its error is the one to tell:
+// another folder's module would belong to another build.
+QLibrary* loadModule(QString* error) {
+    const QStringList folders = moduleFolders();
+    for (const QString& folder : folders) {
+        const QString path = QDir(folder).filePath(kModuleFile);
+        if (!QFileInfo::exists(path)) {
+            continue;
+        }
+        auto module = std::make_unique<QLibrary>(path);
+        if (!module->load()) {
+            *error = module->errorString();
+            return nullptr;
+        }
+        return module.release();
+    }
+    *error =
+        QStringLiteral("%1 is in none of %2.").arg(kModuleFile, folders.join(QStringLiteral(", ")));
+    return nullptr;
 }
 
 CreateBowlRendererFunction resolveFactory(QString* error) {
     static QLibrary* module = nullptr;  // never unloaded: Qt Quick keeps state in it
     if (module == nullptr) {
-        for (const QString& folder : moduleFolders()) {
-            auto* candidate = new QLibrary(QDir(folder).filePath(kModuleName));
-            if (candidate->load()) {
-                module = candidate;
-                break;
-            }
-            *error = candidate->errorString();
-            delete candidate;
-        }
+        module = loadModule(error);
     }
     if (module == nullptr) {
         return nullptr;

@@ -27,7 +27,7 @@ struct IntRect {
     int top = 0;
     int right = 0;
     int bottom = 0;
-    bool IsRectEmpty() const { return right <= left || bottom <= top; }
+    bool IsEmpty() const { return right <= left || bottom <= top; }
     friend bool operator==(const IntRect&, const IntRect&) = default;
 };
 

@@ -82,7 +82,7 @@ TEST(SegmentHitTest, UpdateRectsEncloseSegmentAndDisc) {
     EXPECT_EQ(crossing.right, 500 + 224 + 2);
     EXPECT_EQ(SegmentUpdateRect(model, kLayout, 0), (IntRect{330, 230, 670, 570}));
     EXPECT_EQ(CenterDiscRect(model, kLayout), (IntRect{332, 232, 668, 568}));
-    EXPECT_TRUE(SegmentUpdateRect(model, kLayout, 2048).IsRectEmpty());
+    EXPECT_TRUE(SegmentUpdateRect(model, kLayout, 2048).IsEmpty());
 }
 
 }  // namespace

@@ -42,8 +42,8 @@ TEST(TallyLayout, UncountedRowsShowBlankInOneColumn) {
     EXPECT_EQ(layout.linesPerColumn, 32);
     EXPECT_EQ(layout.columnWidth, 42 + 60);
     EXPECT_EQ(layout.rects[0], (IntRect{0, 0, 102, 577}));
-    EXPECT_TRUE(layout.rects[1].IsRectEmpty());
-    EXPECT_TRUE(layout.rects[2].IsRectEmpty());
+    EXPECT_TRUE(layout.rects[1].IsEmpty());
+    EXPECT_TRUE(layout.rects[2].IsEmpty());
     ASSERT_EQ(layout.lines.size(), 16u);
     ExpectLines(layout, 0, {{"Row 1:", 10, 0}, {" blank", 30, 18}, {"Row 2:", 10, 36}});
     ExpectLines(layout, 15, {{" blank", 30, 270}});

@@ -476,7 +476,7 @@ QRegion DesignPicture::tallyArea(const TallyLayout& layout) const {
     QRegion area;
     for (int i = 0; i < 3; ++i) {
         const IntRect& column = layout.rects[i];
-        if (i == 0 || !column.IsRectEmpty()) {
+        if (i == 0 || !column.IsEmpty()) {
             area += deviceRect(QRectF(column.left, column.top, double(column.right) - column.left,
                                       double(column.bottom) - column.top));
         }
@@ -530,7 +530,7 @@ void DesignPicture::paintTallies(const BowlModel& model, const TallyLayout& layo
         painter.scale(painted_.ratio, painted_.ratio);
         for (int i = 0; i < 3; ++i) {
             const IntRect& column = layout.rects[i];
-            if (i == 0 || !column.IsRectEmpty()) {
+            if (i == 0 || !column.IsEmpty()) {
                 painter.fillRect(QRectF(column.left, column.top, double(column.right) - column.left,
                                         double(column.bottom) - column.top),
                                  Qt::white);

@@ -108,8 +108,8 @@ private slots:
         QCOMPARE(first.top, 0);
         QCOMPARE(first.bottom, 700 - 23);
         QVERIFY(first.right > 60 && first.right <= 250);
-        QVERIFY(rects[1].IsRectEmpty());
-        QVERIFY(rects[2].IsRectEmpty());
+        QVERIFY(rects[1].IsEmpty());
+        QVERIFY(rects[2].IsEmpty());
         // "Row 1:" starts 10 pixels in, " blank" 30 pixels in on the next line.
         QVERIFY(HasDarkPixel(image, QRect(10, 0, 30, 20)));
         QVERIFY(!HasDarkPixel(image, QRect(0, 0, 9, 700)));
@@ -125,7 +125,7 @@ private slots:
         const std::array<IntRect, 3> high = paintedLayout(model, QSize(1000, 200)).TallyRects;
         const int width = high[0].right;
         QCOMPARE(high[1], (IntRect{1000 - width, 0, 1000, 177}));
-        QVERIFY(high[2].IsRectEmpty());
+        QVERIFY(high[2].IsEmpty());
 
         const std::array<IntRect, 3> low = paintedLayout(model, QSize(1000, 130)).TallyRects;
         QCOMPARE(low[1], (IntRect{1000 - width, 0, 1000, 107}));

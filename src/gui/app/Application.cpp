@@ -44,7 +44,7 @@ void Application::addCommands() {
 int Application::storedLook() {
     AppSettings settings;
     bool isNumber = false;
-    const int look = settings.value(ApplicationLook::kSettingsKey).toInt(&isNumber);
+    const int look = settings.value(SettingsKeys::ApplicationLook).toInt(&isNumber);
     return isNumber ? look : ApplicationLook::kDefault;
 }
 
@@ -67,7 +67,7 @@ void Application::applyLook(int lookId) {
         mainWindow_->updateCommandStates();
     }
     AppSettings settings;
-    settings.setValue(ApplicationLook::kSettingsKey, lookId);
+    settings.setValue(SettingsKeys::ApplicationLook, lookId);
 }
 
 void Application::showHelp() {

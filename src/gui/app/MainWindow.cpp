@@ -41,12 +41,6 @@ namespace {
 
 MainWindow* currentFrame = nullptr;
 
-// The window's own rectangle (frame excluded) and state, kept with the toolbars.
-const char* const kRectKey = "MainWindowRect";
-const char* const kMaximizedKey = "MainWindowMaximized";
-const char* const kStateKey = "MainWindowState";
-const char* const kStatusBarKey = "StatusBarVisible";
-
 struct Accelerator {
     QKeySequence keys;
     int commandId;
@@ -324,14 +318,14 @@ void MainWindow::restorePlacement() {
     AppSettings settings;
     toolbars_->restore(settings);
     restoreWindowRect(settings);
-    restoreState(settings.value(kStateKey).toByteArray());
-    statusBar()->setVisible(settings.value(kStatusBarKey, true).toBool());
+    restoreState(settings.value(SettingsKeys::MainWindowState).toByteArray());
+    statusBar()->setVisible(settings.value(SettingsKeys::StatusBarVisible, true).toBool());
 }
 
 // A saved rectangle counts only while a screen shows it; otherwise, and on
 // the first start, the window takes the platform's usual first place.
 void MainWindow::restoreWindowRect(const AppSettings& settings) {
-    const QVariant saved = settings.value(kRectKey);
+    const QVariant saved = settings.value(SettingsKeys::MainWindowRect);
     const std::optional<QRect> savedRect = saved.canConvert<QRect>() && saved.toRect().isValid()
                                                ? std::optional(saved.toRect())
                                                : std::nullopt;
@@ -341,17 +335,18 @@ void MainWindow::restoreWindowRect(const AppSettings& settings) {
         setGeometry(rect);
     }
     const bool onScreen = savedRect && WindowPlacement::fitSaved(*savedRect, screens);
-    if (onScreen && settings.value(kMaximizedKey, false).toBool()) {
+    if (onScreen && settings.value(SettingsKeys::MainWindowMaximized, false).toBool()) {
         setWindowState(windowState() | Qt::WindowMaximized);
     }
 }
 
 void MainWindow::savePlacement() const {
     AppSettings settings;
-    settings.setValue(kRectKey, normalGeometry());
-    settings.setValue(kMaximizedKey, isMaximized());
-    settings.setValue(kStateKey, saveState());
-    settings.setValue(kStatusBarKey, statusBar()->isVisible());
+    // The window's own rectangle (frame excluded) and state, kept with the toolbars.
+    settings.setValue(SettingsKeys::MainWindowRect, normalGeometry());
+    settings.setValue(SettingsKeys::MainWindowMaximized, isMaximized());
+    settings.setValue(SettingsKeys::MainWindowState, saveState());
+    settings.setValue(SettingsKeys::StatusBarVisible, statusBar()->isVisible());
     toolbars_->save(settings);
 }
 

@@ -13,16 +13,4 @@ AppSettings::~AppSettings() {
     settings_.endGroup();
 }
 
-QVariant AppSettings::value(const char* key, const QVariant& fallback) const {
-    return settings_.value(QString::fromLatin1(key), fallback);
-}
-
-void AppSettings::setValue(const char* key, const QVariant& value) {
-    settings_.setValue(QString::fromLatin1(key), value);
-}
-
-bool AppSettings::contains(const char* key) const {
-    return settings_.contains(QString::fromLatin1(key));
-}
-
 }  // namespace corvane

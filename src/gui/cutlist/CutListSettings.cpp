@@ -8,7 +8,7 @@ namespace {
 
 constexpr double kMaxKerfInches = 1.0;
 
-double storedLength(const AppSettings& settings, const char* key, double fallback,
+double storedLength(const AppSettings& settings, SettingKey<double> key, double fallback,
                     LimitError (*check)(double)) {
     bool isNumber = false;
     const double inches = settings.value(key).toDouble(&isNumber);
@@ -23,13 +23,14 @@ LimitError checkKerf(double inches) {
 
 CutListSettings::CutListSettings(QObject* parent) : QObject(parent) {
     const AppSettings settings;
-    unit_ = settings.value("CutListUnits", "in").toString() == QLatin1String("mm")
+    unit_ = settings.value(SettingsKeys::CutListUnits, "in").toString() == QLatin1String("mm")
                 ? LengthUnit::Millimetres
                 : LengthUnit::Inches;
-    kerfInches_ = storedLength(settings, "CutListKerfInches", kDefaultKerfInches, checkKerf);
-    shape_.ringHeight =
-        storedLength(settings, "RingHeightInches", kDefaultRingHeightInches, CheckRingHeight);
-    shape_.wallThickness = storedLength(settings, "WallThicknessInches",
+    kerfInches_ =
+        storedLength(settings, SettingsKeys::CutListKerfInches, kDefaultKerfInches, checkKerf);
+    shape_.ringHeight = storedLength(settings, SettingsKeys::RingHeightInches,
+                                     kDefaultRingHeightInches, CheckRingHeight);
+    shape_.wallThickness = storedLength(settings, SettingsKeys::WallThicknessInches,
                                         kDefaultWallThicknessInches, CheckWallThickness);
 }
 
@@ -71,10 +72,10 @@ void CutListSettings::changeTo(double& setting, double inches) {
 
 void CutListSettings::save() const {
     AppSettings settings;
-    settings.setValue("CutListUnits", QString::fromLatin1(UnitLabel(unit_)));
-    settings.setValue("CutListKerfInches", kerfInches_);
-    settings.setValue("RingHeightInches", shape_.ringHeight);
-    settings.setValue("WallThicknessInches", shape_.wallThickness);
+    settings.setValue(SettingsKeys::CutListUnits, QString::fromLatin1(UnitLabel(unit_)));
+    settings.setValue(SettingsKeys::CutListKerfInches, kerfInches_);
+    settings.setValue(SettingsKeys::RingHeightInches, shape_.ringHeight);
+    settings.setValue(SettingsKeys::WallThicknessInches, shape_.wallThickness);
 }
 
 }  // namespace corvane

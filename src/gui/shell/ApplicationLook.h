@@ -21,7 +21,6 @@ struct LookTheme {
 class ApplicationLook {
 public:
     static constexpr int kDefault = 218;  // Office 2007, aqua
-    static constexpr const char* kSettingsKey = "ApplicationLook";
 
     // The theme of a look id. Ids outside the table (211 to 214 and any
     // other value) show Office 2007 in whichever colour style it has now.

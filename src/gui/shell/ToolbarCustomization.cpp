@@ -15,8 +15,6 @@ namespace corvane {
 
 namespace {
 
-constexpr const char* kUserToolbarsKey = "UserToolbars";
-constexpr const char* kStandardToolbarKey = "StandardToolbar";
 constexpr const char* kCustomizeButtonProperty = "corvaneCustomizeButton";
 const QSize kButtonImageSize(16, 15);
 
@@ -215,18 +213,18 @@ void ToolbarCustomization::save(AppSettings& settings) const {
             saved << entry;
         }
     }
-    settings.setValue(kUserToolbarsKey, saved);
+    settings.setValue(SettingsKeys::UserToolbars, saved);
     // The standard buttons are stored only once changed, so that a later
     // version's defaults reach users who never customized them.
     if (standard_ == nullptr || commandsOf(standard_) == standardDefault_) {
-        settings.store().remove(QString::fromLatin1(kStandardToolbarKey));
+        settings.remove(SettingsKeys::StandardToolbar);
     } else {
-        settings.setValue(kStandardToolbarKey, toVariantList(commandsOf(standard_)));
+        settings.setValue(SettingsKeys::StandardToolbar, toVariantList(commandsOf(standard_)));
     }
 }
 
 void ToolbarCustomization::restore(AppSettings& settings) {
-    for (const QVariant& saved : settings.value(kUserToolbarsKey).toList()) {
+    for (const QVariant& saved : settings.value(SettingsKeys::UserToolbars).toList()) {
         const QVariantMap entry = saved.toMap();
         bool isNumber = false;
         const int index = entry.value(QStringLiteral("Index")).toInt(&isNumber);
@@ -240,9 +238,9 @@ void ToolbarCustomization::restore(AppSettings& settings) {
         }
         refreshImages(toolBar);
     }
-    if (standard_ != nullptr && settings.contains(kStandardToolbarKey)) {
+    if (standard_ != nullptr && settings.contains(SettingsKeys::StandardToolbar)) {
         qDeleteAll(contentActions(standard_));
-        for (int id : validButtons(settings.value(kStandardToolbarKey))) {
+        for (int id : validButtons(settings.value(SettingsKeys::StandardToolbar))) {
             placeAction(standard_, makeButton(id, standard_), -1);
         }
         refreshImages(standard_);

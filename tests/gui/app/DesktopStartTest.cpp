@@ -146,7 +146,7 @@ private slots:
     void savedPlacementIsKeptOnTheScreen() {
         QFETCH(QRect, saved);
         QFETCH(QRect, shown);
-        AppSettings().setValue("MainWindowRect", saved);
+        AppSettings().setValue(SettingsKeys::MainWindowRect, saved);
         start();
         QTRY_COMPARE(frame().geometry(), shown);
     }

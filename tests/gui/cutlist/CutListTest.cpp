@@ -144,7 +144,7 @@ private slots:
         QCOMPARE(panel().settings().ringHeightInches(), 1.25);
         QCOMPARE(panel().settings().wallThicknessInches(), 0.5);
         // A hand-edited settings file cannot bring in a ring height beyond the limits.
-        AppSettings().setValue("RingHeightInches", -3.0);
+        AppSettings().setValue(SettingsKeys::RingHeightInches, -3.0);
         start();
         QCOMPARE(panel().settings().ringHeightInches(), kDefaultRingHeightInches);
     }

@@ -40,7 +40,7 @@ QList<int> markedLooks(const MainWindow& frame) {
 }
 
 int storedLook() {
-    return AppSettings().value(ApplicationLook::kSettingsKey).toInt();
+    return AppSettings().value(SettingsKeys::ApplicationLook).toInt();
 }
 
 // Colours of the bars where no button or text sits.
@@ -132,7 +132,7 @@ private slots:
     }
 
     void firstStartIsAquaAndWritesIt() {
-        QVERIFY(!AppSettings().contains(ApplicationLook::kSettingsKey));
+        QVERIFY(!AppSettings().contains(SettingsKeys::ApplicationLook));
         start();
         QCOMPARE(storedLook(), 218);
         QCOMPARE(app_->applicationLook(), 218);
@@ -173,7 +173,8 @@ private slots:
         QFETCH(QVariant, stored);
         QFETCH(int, written);
         QFETCH(int, shown);
-        AppSettings().setValue(ApplicationLook::kSettingsKey, stored);
+        // A value of any type, as a hand-edited settings file may hold.
+        AppSettings().store().setValue(SettingsKeys::ApplicationLook.name, stored);
         start();
         QCOMPARE(storedLook(), written);
         QCOMPARE(app_->applicationLook(), written);

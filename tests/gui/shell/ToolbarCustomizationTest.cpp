@@ -418,9 +418,11 @@ private slots:
         QVariantMap noIndex{{"Index", "two"}, {"Name", "Odd"}};
         {
             AppSettings settings;
-            settings.setValue("UserToolbars", QVariantList{outOfRange, usable, sameIndex,
-                                                           QString("junk"), noIndex});
-            settings.setValue("StandardToolbar", QVariantList{cmd::HelpForCorvane, 12345});
+            settings.setValue(
+                SettingsKeys::UserToolbars,
+                QVariantList{outOfRange, usable, sameIndex, QString("junk"), noIndex});
+            settings.setValue(SettingsKeys::StandardToolbar,
+                              QVariantList{cmd::HelpForCorvane, 12345});
         }
         start();
         const QList<QToolBar*> users = toolbars().userToolBars();

@@ -26,6 +26,12 @@ void DesignView::repaintNow() {
     repaint();
 }
 
+void DesignView::paintIfStale() {
+    if (!pictureIsCurrent()) {
+        repaintNow();
+    }
+}
+
 bool DesignView::pictureIsCurrent() const {
     return !fullPaintPending_ && picture_.isCurrent(document_.model(), size(), devicePixelRatioF());
 }
@@ -55,13 +61,8 @@ void DesignView::paintEvent(QPaintEvent* event) {
     painter.drawImage(QPointF(0.0, 0.0), picture_.image());
 }
 
-// A click is tested against what the window shows; after a resize that
-// has not been painted yet, that is the picture of the new size.
 void DesignView::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
-        if (!pictureIsCurrent()) {
-            repaintNow();
-        }
         emit leftClicked(event->position().toPoint());
     }
     DesignSurface::mousePressEvent(event);

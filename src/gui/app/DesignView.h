@@ -24,6 +24,7 @@ public:
     std::uint32_t shownColorAt(QPoint position) const override;
 
     void repaintNow() override;
+    void paintIfStale() override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

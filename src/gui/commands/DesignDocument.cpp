@@ -44,7 +44,7 @@ std::vector<int> DesignDocument::fill(int k, const SectorAngles& activeSector) {
         filled.insert(filled.end(), copies.begin(), copies.end());
     }
     model_.RecountRowTallies();
-    publish(Recolored(Cause::Fill, filled));
+    emit changed(Recolored(Cause::Fill, filled));
     return filled;
 }
 
@@ -56,14 +56,14 @@ void DesignDocument::undoFills(int count) {
     }
     std::vector<int> restored = model_.UndoFills(count);
     model_.RecountRowTallies();
-    publish(Recolored(Cause::Undo, std::move(restored)));
+    emit changed(Recolored(Cause::Undo, std::move(restored)));
 }
 
 void DesignDocument::clearAll() {
     model_.ClearAllSegmentColors();
     DesignChange change = Recolored(Cause::Clear, {});
     change.allColors = true;
-    publish(change);
+    emit changed(change);
 }
 
 // The tallies are counted again with the new rings, so that what they list is
@@ -74,7 +74,7 @@ void DesignDocument::setParameters(const BoxParameters& values) {
     model_.RecountRowTallies();
     DesignChange change = Reshaped(Cause::Parameters);
     endSymmetryThatNoLongerFits(change);
-    publish(change);
+    emit changed(change);
 }
 
 void DesignDocument::setPixelsPerInch(int pixelsPerInch) {
@@ -83,7 +83,7 @@ void DesignDocument::setPixelsPerInch(int pixelsPerInch) {
     DesignChange change;
     change.cause = Cause::Resolution;
     change.geometry = true;
-    publish(change);
+    emit changed(change);
 }
 
 // The printout scale and the fill colour are no part of the picture or the
@@ -102,7 +102,7 @@ void DesignDocument::setSymmetrySectors(int sectors) {
     DesignChange change;
     change.cause = Cause::Symmetry;
     change.parameters = true;
-    publish(change);
+    emit changed(change);
 }
 
 void DesignDocument::replaceBy(const BowlModel& opened) {
@@ -112,7 +112,7 @@ void DesignDocument::replaceBy(const BowlModel& opened) {
     DesignChange change = Reshaped(Cause::Open);
     change.allColors = true;
     endSymmetryThatNoLongerFits(change);
-    publish(change);
+    emit changed(change);
 }
 
 void DesignDocument::holdSymmetryCheck(bool held) {
@@ -123,7 +123,7 @@ void DesignDocument::holdSymmetryCheck(bool held) {
         change.cause = Cause::Symmetry;
         change.parameters = true;
         endSymmetryThatNoLongerFits(change);
-        publish(change);
+        emit changed(change);
     }
 }
 
@@ -152,10 +152,6 @@ bool DesignDocument::hasUnsavedChanges() const {
 
 void DesignDocument::markSaved() {
     saved_ = model_;
-}
-
-void DesignDocument::publish(const DesignChange& change) {
-    emit changed(change);
 }
 
 }  // namespace corvane

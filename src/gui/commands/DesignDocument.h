@@ -59,7 +59,6 @@ signals:
 
 private:
     void endSymmetryThatNoLongerFits(DesignChange& change);
-    void publish(const DesignChange& change);
 
     BowlModel model_;
     BowlModel saved_;

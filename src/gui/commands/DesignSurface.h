@@ -36,6 +36,9 @@ public:
 
     // Paints the whole view anew before returning.
     virtual void repaintNow() = 0;
+    // Paints now if the window does not show the design as it is (never
+    // painted, or resized since): a click is tested against what it shows.
+    virtual void paintIfStale() = 0;
 
 signals:
     // A left click in the view, in client pixels.

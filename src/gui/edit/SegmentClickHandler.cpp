@@ -12,9 +12,7 @@ SegmentClickHandler::SegmentClickHandler(DesignSurface& view) : QObject(&view), 
 // The colour test asks what the window shows, which is the last painted
 // picture; the centre and the sector are those of that paint.
 void SegmentClickHandler::handleClick(QPoint position) {
-    if (view_.lastPaintedImage().isNull()) {
-        view_.repaintNow();
-    }
+    view_.paintIfStale();
     const ViewLayout& layout = view_.layout();
     const std::optional<int> target = HitTestSegment(view_.model(), layout, position.x(),
                                                      position.y(), view_.shownColorAt(position));

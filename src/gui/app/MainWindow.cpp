@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include "AfterFirstFrame.h"
 #include "AppIcon.h"
 #include "AppSettings.h"
 #include "AppTexts.h"
@@ -70,7 +71,10 @@ MainWindow::MainWindow(DesignDocument& document, const CommandTarget* applicatio
     currentFrame = this;
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(QString::fromLatin1(kCaption));
-    setWindowIcon(AppIcon());
+    // The icon goes to the window manager, not into the window: looking it up
+    // in the icon theme and drawing it at every size it offers waits until
+    // the first frame is on the screen.
+    AfterFirstFrame::run(*this, [this] { setWindowIcon(AppIcon()); });
 
     auto* edge = new QFrame(this);
     edge->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);

@@ -89,28 +89,24 @@ void PrintCommands::printPage(QPrinter& printer, QPainter& painter) {
 }
 
 void PrintCommands::printToPdfFile(const QPrinter& printer) {
-    PdfDocument pdf(printer);
-    QPainter painter;
-    if (!painter.begin(&pdf.device())) {
-        fail("Failed to start document");
-        return;
-    }
-    drawPage(painter, PrintableArea(pdf.device()));
-    if (!painter.end()) {
-        fail("Failed to end document");
-        return;
-    }
-    const AtomicFileWriter::Result saved = pdf.save(printer.outputFileName());
+    const AtomicFileWriter::Result saved =
+        PdfDocument::print(printer, [this](QPagedPaintDevice& page) {
+            return PrintPicturePage(page, capturePicture(), view_.model().PrintScale);
+        });
     if (!saved.ok) {
         DialogService::instance().showMessage(view_.window(), saved.message);
     }
 }
 
 void PrintCommands::drawPage(QPainter& painter, QSize printableArea) {
+    DrawPictureOnPage(painter, printableArea, capturePicture(), view_.model().PrintScale);
+}
+
+QImage PrintCommands::capturePicture() {
     view_.repaintNow();
     const QImage picture = DesignRenderer::render(view_.model(), view_.size());
-    DrawPictureOnPage(painter, printableArea, picture, view_.model().PrintScale);
     view_.repaintNow();
+    return picture;
 }
 
 void PrintCommands::fail(const char* message) {

@@ -166,6 +166,11 @@ void DesignPicture::allocate(const BowlModel& model, QSize deviceSize) {
         black_ = QImage(deviceSize, QImage::Format_Alpha8);
         red_ = QImage(deviceSize, QImage::Format_Alpha8);
         shown_ = QImage(deviceSize, QImage::Format_RGB32);
+        // Without every layer there is no picture at all, so that the caller
+        // can tell memory that ran out from a picture that is only partly painted.
+        if (fills_.isNull() || black_.isNull() || red_.isNull() || shown_.isNull()) {
+            fills_ = black_ = red_ = shown_ = QImage();
+        }
     }
     shown_.setDotsPerMeterX(DotsPerMeter(model));
     shown_.setDotsPerMeterY(DotsPerMeter(model));
@@ -178,6 +183,9 @@ void DesignPicture::paintAll(BowlModel& model, QSize clientSize, qreal pixelRati
                        static_cast<int>(std::ceil(logical.height() * s)));
     painted_ = parametersOf(model, clientSize, s);
     allocate(model, device);
+    if (shown_.isNull()) {
+        return;
+    }
 
     model.CenterX = clientSize.width() / 2;
     model.CenterY = clientSize.height() / 2;

@@ -21,7 +21,6 @@ enum class JobPlatform { None, Offscreen, Display };
 // One entry of the command line's table of jobs.
 struct Job {
     QString option;       // the option that asks for the job; empty for the window
-    QString valueName;    // the job option's value in the usage line ("OUT.png")
     QStringList options;  // the options that belong to the job
     JobPlatform platform = JobPlatform::Offscreen;
     bool readsDesign = true;  // false: the job opens the design file itself

@@ -54,9 +54,7 @@ void limitMemory(QProcess& process, QString& program, QStringList& arguments) {
     Q_UNUSED(arguments);
 #else
     Q_UNUSED(process);
-    arguments.prepend("--");
-    arguments.prepend(program);
-    arguments.prepend("--as=1610612736");
+    arguments = QStringList{"--as=1610612736", "--", program} + arguments;
     program = "prlimit";
 #endif
 }

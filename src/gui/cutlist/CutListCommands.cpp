@@ -66,9 +66,11 @@ void CutListCommands::printCutList() {
     QTextDocument document;
     document.setHtml(html());
     if (PdfDocument::isPdfFileOutput(printer)) {
-        PdfDocument pdf(printer);
-        document.print(&pdf.device());
-        const AtomicFileWriter::Result saved = pdf.save(printer.outputFileName());
+        const AtomicFileWriter::Result saved =
+            PdfDocument::print(printer, [&document](QPagedPaintDevice& pages) {
+                document.print(&pages);
+                return QString();
+            });
         if (!saved.ok) {
             dialogs.showMessage(view_.window(), saved.message);
         }

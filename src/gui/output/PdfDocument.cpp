@@ -20,6 +20,22 @@ AtomicFileWriter::Result PdfDocument::save(const QString& path) {
     return AtomicFileWriter::write(path, buffer_.data());
 }
 
+AtomicFileWriter::Result PdfDocument::print(const QPageLayout& layout, int dotsPerInch,
+                                            const QString& title, const QString& path,
+                                            const PagePainter& paint) {
+    PdfDocument pdf(layout, dotsPerInch, title);
+    const QString failure = paint(pdf.device());
+    if (!failure.isEmpty()) {
+        return {false, failure};
+    }
+    return pdf.save(path);
+}
+
+AtomicFileWriter::Result PdfDocument::print(const QPrinter& printer, const PagePainter& paint) {
+    return print(printer.pageLayout(), printer.resolution(), printer.docName(),
+                 printer.outputFileName(), paint);
+}
+
 bool PdfDocument::isPdfFileOutput(const QPrinter& printer) {
     return printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty();
 }

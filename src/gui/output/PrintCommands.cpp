@@ -87,27 +87,22 @@ void PrintCommands::printPage(QPrinter& printer, QPainter& painter) {
 }
 
 void PrintCommands::printToPdfFile(const QPrinter& printer) {
-    PdfDocument pdf(printer);
-    QPainter painter;
-    if (!painter.begin(&pdf.device())) {
-        fail("Failed to start document");
-        return;
-    }
-    drawPage(painter, PrintableArea(pdf.device()));
-    if (!painter.end()) {
-        fail("Failed to end document");
-        return;
-    }
-    const AtomicFileWriter::Result saved = pdf.save(printer.outputFileName());
+    const AtomicFileWriter::Result saved =
+        PdfDocument::print(printer, [this](QPagedPaintDevice& page) {
+            return PrintPicturePage(page, capturePicture(), view_.model().PrintScale);
+        });
     if (!saved.ok) {
         DialogService::instance().showMessage(view_.window(), saved.message);
     }
 }
 
 void PrintCommands::drawPage(QPainter& painter, QSize printableArea) {
-    const QImage picture =
-        DesignRenderer::render(view_.model(), view_.size(), {.sectorOutline = false});
-    DrawPictureOnPage(painter, printableArea, picture, view_.model().PrintScale);
+    DrawPictureOnPage(painter, printableArea, capturePicture(), view_.model().PrintScale);
+}
+
+// The printout goes without the active sector's outline; the view keeps it.
+QImage PrintCommands::capturePicture() {
+    return DesignRenderer::render(view_.model(), view_.size(), {.sectorOutline = false});
 }
 
 void PrintCommands::fail(const char* message) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QObject>
 #include <QSize>
 
@@ -29,6 +30,8 @@ private:
     void printToPdfFile(const QPrinter& printer);
     // The view's picture, repainted without the outline, onto the page.
     void drawPage(QPainter& painter, QSize printableArea);
+    // The view's picture as it shows without the outline, repainted before and after.
+    QImage capturePicture();
     void fail(const char* message);
 
     DesignSurface& view_;

@@ -26,4 +26,16 @@ PrintPlacement DrawPictureOnPage(QPainter& painter, QSize printableArea, const Q
     return placement;
 }
 
+QString PrintPicturePage(QPagedPaintDevice& page, const QImage& picture, double printScale) {
+    QPainter painter;
+    if (!painter.begin(&page)) {
+        return QStringLiteral("Failed to start document");
+    }
+    DrawPictureOnPage(painter, PrintableArea(page), picture, printScale);
+    if (!painter.end()) {
+        return QStringLiteral("Failed to end document");
+    }
+    return {};
+}
+
 }  // namespace corvane

@@ -3,6 +3,7 @@
 #include "PrintPlacement.h"
 
 #include <QSize>
+#include <QString>
 
 class QImage;
 class QPagedPaintDevice;
@@ -26,5 +27,9 @@ QSize PrintableArea(const QPagedPaintDevice& page);
 // is printing; returns where it went.
 PrintPlacement DrawPictureOnPage(QPainter& painter, QSize printableArea, const QImage& picture,
                                  double printScale);
+
+// Prints the picture alone on the page, as the Print command does; the
+// command's failure text, or empty when it was printed.
+QString PrintPicturePage(QPagedPaintDevice& page, const QImage& picture, double printScale);
 
 }  // namespace corvane

@@ -167,6 +167,11 @@ void DesignPicture::allocate(const BowlModel& model, QSize deviceSize) {
         black_ = QImage(deviceSize, QImage::Format_Alpha8);
         red_ = QImage(deviceSize, QImage::Format_Alpha8);
         shown_ = QImage(deviceSize, QImage::Format_RGB32);
+        // Without every layer there is no picture at all, so that the caller
+        // can tell memory that ran out from a picture that is only partly painted.
+        if (fills_.isNull() || black_.isNull() || red_.isNull() || shown_.isNull()) {
+            fills_ = black_ = red_ = shown_ = QImage();
+        }
     }
     shown_.setDotsPerMeterX(DotsPerMeter(model));
     shown_.setDotsPerMeterY(DotsPerMeter(model));
@@ -180,6 +185,9 @@ void DesignPicture::paintAll(const BowlModel& model, QSize clientSize, qreal pix
                        static_cast<int>(std::ceil(logical.height() * s)));
     painted_ = parametersOf(model, clientSize, s, options);
     allocate(model, device);
+    if (shown_.isNull()) {
+        return;
+    }
 
     layout_ = ViewLayout{};
     layout_.CenterX = clientSize.width() / 2;

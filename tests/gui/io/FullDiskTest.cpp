@@ -209,6 +209,50 @@ private slots:
             QVERIFY(dialogs().saveChangesAnswers.empty());
         }
     }
+
+    // The cut list goes to standard output, here a file on the full disk:
+    // the part that does not fit is a failure, whether the list is small
+    // (only the last flush meets the full disk) or large.
+    void aCutListOntoAFullDiskFails_data() {
+        QTest::addColumn<bool>("large");
+        QTest::addColumn<qint64>("leave");
+        QTest::newRow("small list, no byte free") << false << qint64(0);
+        QTest::newRow("large list, no byte free") << true << qint64(0);
+        QTest::newRow("large list, four pages free") << true << 4 * kPage;
+    }
+
+    void aCutListOntoAFullDiskFails() {
+        QFETCH(bool, large);
+        QFETCH(qint64, leave);
+        if (large) {
+            BowlModel many = model();
+            many.Rows = 20;
+            many.Segments = 100;
+            many.ComputeGeometry(many.PixelsPerInch);
+            for (int k = 1; k <= many.LastLiveIndex(); ++k) {
+                many.SegmentTable[size_t(k)].SegmentColorName = "Wood " + std::to_string(k);
+            }
+            document().replaceBy(many);
+        }
+        const QString design = tempPath("cut list design.csv");
+        QFile file(design);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::fromStdString(WriteDesignCsv(model(), "")));
+        file.close();
+        QVERIFY(fillDisk(mountPoint_ + "/filler", leave));
+
+        QProcess process;
+        process.setStandardOutputFile(mountPoint_ + "/cut list.csv");
+        process.start(qEnvironmentVariable("CORVANE_BINARY"), {"--cut-list", design});
+        QVERIFY(process.waitForFinished(60000));
+        const QByteArray errors = process.readAllStandardError();
+        QVERIFY2(errors.contains("corvane: cannot write the cut list: No space left on device"),
+                 errors.constData());
+        QCOMPARE(process.exitCode(), 1);
+        if (large) {
+            QVERIFY(QFileInfo(mountPoint_ + "/cut list.csv").size() <= leave);
+        }
+    }
 };
 
 QTEST_MAIN(FullDiskTest)

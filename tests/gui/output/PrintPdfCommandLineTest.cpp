@@ -99,7 +99,9 @@ private slots:
         QTest::newRow("bad size") << QStringList{"--size", "10by10"} << 2 << "--size";
         QTest::newRow("missing design")
             << QStringList{"/nonexistent/design.csv"} << 1 << "Failed to open file for loading.";
-        QTest::newRow("two designs") << QStringList{"a.csv", "b.csv"} << 1 << "at most one";
+        QTest::newRow("two designs") << QStringList{"a.csv", "b.csv"} << 2 << "at most one";
+        QTest::newRow("size beyond the cap")
+            << QStringList{"--size", "16384x16384"} << 2 << "256 million pixels";
     }
 
     void badArgumentsAreRefusedWithAMessage() {

@@ -1,0 +1,54 @@
+#include "CutListJob.h"
+
+#include "BowlModel.h"
+#include "CommandLineOptions.h"
+#include "CutList.h"
+#include "OptionValues.h"
+#include "PrintError.h"
+#include "StandardStreams.h"
+
+namespace corvane {
+
+namespace {
+
+bool checkCutList(const CommandLineOptions& options, JobRequest& request) {
+    const std::optional<LengthUnit> unit = UnitValue(options.value(QStringLiteral("units")));
+    if (!unit) {
+        return false;
+    }
+    request.unit = *unit;
+    const std::optional<double> ringHeight = LengthValue(
+        options, QStringLiteral("ring-height"), *unit, kDefaultRingHeightInches, CheckRingHeight);
+    std::optional<double> kerf = kDefaultKerfInches;
+    if (options.isSet(QStringLiteral("kerf"))) {
+        kerf = KerfValue(options.value(QStringLiteral("kerf")), *unit);
+    }
+    request.shape.ringHeight = ringHeight.value_or(kDefaultRingHeightInches);
+    request.kerfInches = kerf.value_or(kDefaultKerfInches);
+    return ringHeight && kerf;
+}
+
+ExitCode runCutList(const JobRequest& request, BowlModel& model) {
+    const CutList list = ComputeCutList(model, request.kerfInches, request.shape.ringHeight);
+    const std::optional<QString> failure =
+        WriteStandardOutput(FormatCutListCsv(list, request.unit));
+    if (failure) {
+        PrintError(QStringLiteral("cannot write the cut list: %1").arg(*failure));
+        return ExitCode::Failed;
+    }
+    return ExitCode::Done;
+}
+
+}  // namespace
+
+Job CutListJob() {
+    Job job;
+    job.option = QStringLiteral("cut-list");
+    job.options = {QStringLiteral("units"), QStringLiteral("kerf"), QStringLiteral("ring-height")};
+    job.platform = JobPlatform::None;
+    job.check = checkCutList;
+    job.run = runCutList;
+    return job;
+}
+
+}  // namespace corvane

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "CutList.h"
+#include "DesignLimits.h"
+
+#include <QSize>
+#include <QString>
+
+#include <optional>
+
+namespace corvane {
+
+class CommandLineOptions;
+
+// Reading the values of options. Each gives nothing, after printing what
+// was wrong, when the value cannot be used.
+
+// Pictures beyond these would take gigabytes (the picture is painted in
+// several layers of this size) and could not be allocated on most machines.
+inline constexpr int kMaxPictureSide = 16384;
+inline constexpr qint64 kMaxPicturePixels = 256'000'000;
+
+// --size: WIDTHxHEIGHT within the caps above.
+std::optional<QSize> PictureSizeValue(const QString& text);
+
+// --scale: a factor above 0 and up to 10, or a percentage such as 90%.
+std::optional<double> PrintScaleValue(const QString& text);
+
+// --units: in or mm.
+std::optional<LengthUnit> UnitValue(const QString& text);
+
+// --kerf in unit, as inches: from 0 to 1 in.
+std::optional<double> KerfValue(const QString& text, LengthUnit unit);
+
+// A length option in unit, as inches, or fallback when not given; check
+// says what is beyond its limits.
+std::optional<double> LengthValue(const CommandLineOptions& options, const QString& name,
+                                  LengthUnit unit, double fallback, LimitError (*check)(double));
+
+// Degrees within [low, high].
+std::optional<double> AngleValue(const QString& name, const QString& text, double low, double high);
+
+}  // namespace corvane

@@ -1,0 +1,20 @@
+#include "PrintError.h"
+
+#include "NativeFileName.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace corvane {
+
+void PrintError(const QString& text) {
+    const QByteArray line = "corvane: " + EncodeFileName(text) + '\n';
+    std::fwrite(line.constData(), 1, size_t(line.size()), stderr);
+    std::fflush(stderr);
+}
+
+QString SystemErrorText(int errorNumber) {
+    return QString::fromLocal8Bit(std::strerror(errorNumber));
+}
+
+}  // namespace corvane

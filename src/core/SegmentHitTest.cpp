@@ -42,6 +42,15 @@ std::optional<int> FindRow(const BowlModel& model, double d) {
     return std::nullopt;
 }
 
+// A record that is not drawn is not hit either: the click shows the
+// background there, and no neighbour takes it instead.
+std::optional<int> UsableIndex(const BowlModel& model, int k) {
+    if (!IsUsableRecord(model.SegmentTable[static_cast<std::size_t>(k)])) {
+        return std::nullopt;
+    }
+    return k;
+}
+
 std::optional<int> NearestSegmentInRow(const BowlModel& model, int row, int x, int y) {
     const int first = (row - 1) * model.Segments + 1;
     const int last = std::min(row * model.Segments, kMaxLiveSegments);
@@ -114,7 +123,7 @@ std::optional<int> HitTestSegment(const BowlModel& model, int x, int y, Argb sho
         return std::nullopt;
     }
     if (d <= model.ID * 0.5 * model.PixelsPerInch) {
-        return 0;
+        return UsableIndex(model, 0);
     }
     if (model.Segments < 1) {
         return std::nullopt;
@@ -123,7 +132,8 @@ std::optional<int> HitTestSegment(const BowlModel& model, int x, int y, Argb sho
     if (!row) {
         return std::nullopt;
     }
-    return NearestSegmentInRow(model, *row, x, y);
+    const std::optional<int> nearest = NearestSegmentInRow(model, *row, x, y);
+    return nearest ? UsableIndex(model, *nearest) : std::nullopt;
 }
 
 IntRect SegmentUpdateRect(const BowlModel& model, int k) {

@@ -250,7 +250,8 @@ TEST(BowlMeshTest, UnusableRecordsAndSettingsStayBounded) {
     model.SegmentTable[1].OuterRadius = nan;
     model.SegmentTable[2].LeftAngle = std::numeric_limits<double>::infinity();
     model.SegmentTable[3].RightAngle = model.SegmentTable[3].LeftAngle - 10;
-    model.SegmentTable[4].RightAngle = 1e300;
+    model.SegmentTable[4].RightAngle = 1e5;
+    model.SegmentTable[5].RightAngle = 1e300;
     model.SegmentTable[0].OuterRadius = -5;
     model.PixelsPerInch = 0;
     const BowlMesh mesh = BuildBowlMesh(model, {nan, 100.0});
@@ -260,6 +261,7 @@ TEST(BowlMeshTest, UnusableRecordsAndSettingsStayBounded) {
     EXPECT_EQ(partOf(mesh, 2, MeshSurface::Outside), nullptr);
     EXPECT_EQ(partOf(mesh, 3, MeshSurface::Outside), nullptr);
     ASSERT_NE(partOf(mesh, 4, MeshSurface::Outside), nullptr);
+    EXPECT_EQ(partOf(mesh, 5, MeshSurface::Outside), nullptr);
     // Unusable settings fall back to the defaults: 3 ring heights of 0.75.
     EXPECT_NEAR(mesh.boundsMax.y, 3 * kDefaultRingHeightInches, kTolerance);
 

@@ -260,8 +260,12 @@ int writeCutList(const QCommandLineParser& parser, const Options& options,
     if (!loadHeadlessDesign(parser, model)) {
         return 1;
     }
-    const std::string text =
-        FormatCutListCsv(ComputeCutList(model, kerfInches, bowl->ringHeight), unit);
+    const CutList list = ComputeCutList(model, kerfInches, bowl->ringHeight);
+    if (!list.refusal.empty()) {
+        printError(QString::fromStdString(list.refusal));
+        return 1;
+    }
+    const std::string text = FormatCutListCsv(list, unit);
     std::fwrite(text.data(), 1, text.size(), stdout);
     return std::fflush(stdout) == 0 ? 0 : 1;
 }

@@ -24,20 +24,22 @@ void printError(const QString& text) {
 
 std::optional<double> lengthOption(const QCommandLineParser& parser,
                                    const QCommandLineOption& option, LengthUnit unit,
-                                   double fallback, LimitError (*check)(double)) {
+                                   double fallback,
+                                   TypedLength (*read)(double typed, LengthUnit unit)) {
     if (!parser.isSet(option)) {
         return fallback;
     }
     bool ok = false;
-    const double inches = ToInches(parser.value(option).toDouble(&ok), unit);
-    const LimitError error = ok ? check(inches) : LimitError("Enter a number.");
+    const double typed = parser.value(option).toDouble(&ok);
+    const TypedLength length = ok ? read(typed, unit) : TypedLength{0.0, "Enter a number."};
+    const LimitError& error = length.error;
     if (error) {
         printError(QStringLiteral("--%1 \"%2\": %3")
                        .arg(option.names().constFirst(), parser.value(option),
                             QString::fromStdString(*error)));
         return std::nullopt;
     }
-    return inches;
+    return length.inches;
 }
 
 // Degrees within [low, high], or the renderer's own view when not given.
@@ -99,9 +101,9 @@ std::optional<LengthUnit> UnitOption(const QString& text) {
 std::optional<BowlShape> ShapeOption(const QCommandLineParser& parser, const ShapeOptions& options,
                                      LengthUnit unit) {
     const std::optional<double> ringHeight =
-        lengthOption(parser, options.ringHeight, unit, kDefaultRingHeightInches, CheckRingHeight);
+        lengthOption(parser, options.ringHeight, unit, kDefaultRingHeightInches, ReadRingHeight);
     const std::optional<double> wallThickness = lengthOption(
-        parser, options.wallThickness, unit, kDefaultWallThicknessInches, CheckWallThickness);
+        parser, options.wallThickness, unit, kDefaultWallThicknessInches, ReadWallThickness);
     if (!ringHeight || !wallThickness) {
         return std::nullopt;
     }

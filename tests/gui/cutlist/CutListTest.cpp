@@ -220,6 +220,8 @@ private slots:
                      {"--cut-list", "--units", "mm", "--kerf", "3", "--ring-height", "25", design}),
                  QString::fromStdString(panel().csvText()));
         QVERIFY(runCutList({"--cut-list", "--ring-height", "7", design}).startsWith("failed: "));
+        QVERIFY(runCutList({"--cut-list", "--units", "mm", "--ring-height", "152.4", design})
+                    .startsWith("Corvane Cut List,Units: mm,Kerf: 3.2,Ring Height: 152.4\r\n"));
 
         const QString saved = tempPath("cut list");
         dialogs().fileAnswers.push_back(saved);
@@ -264,6 +266,15 @@ private slots:
         QTest::keyClicks(field, "20 mm");
         QCOMPARE(settings.ringHeightInches(), 20 / 25.4);
         QCOMPARE(rows->item(1, ringHeight)->text(), QStringLiteral("20.0"));
+        // The limit as its message shows it: 152.4 mm is exactly 6 in.
+        field->selectAll();
+        QTest::keyClicks(field, "152.4");
+        QCOMPARE(field->problem(), QString());
+        QCOMPARE(settings.ringHeightInches(), 6.0);
+        field->selectAll();
+        QTest::keyClicks(field, "152.45");
+        QVERIFY(field->problem().endsWith(QStringLiteral("at most 6 in (152.4 mm).")));
+        QCOMPARE(settings.ringHeightInches(), 6.0);
     }
 
     void printCutListFlowsOverPages() {

@@ -153,7 +153,10 @@ private slots:
         QVERIFY(dialogs().messages.last().startsWith("Failed to open file for saving.\n"));
         QVERIFY(dialogs().messages.last().contains("No such file or directory"));
         open(path("missing.csv"));
-        QCOMPARE(dialogs().messages.last(), QStringLiteral("Failed to open file for loading."));
+        QCOMPARE(dialogs().messages.last(),
+                 QStringLiteral("Failed to open file for loading.\nNo such file or directory "
+                                "while accessing %1.")
+                     .arg(path("missing.csv")));
 
         writeAll(path("huge.csv"), "ID,3.5\r\nRows,100\r\nSegments,100\r\nSegmentProp Start,\r\n");
         open(path("huge.csv"));
@@ -165,23 +168,66 @@ private slots:
     }
 
     // Only regular files are read: a device or a pipe would never end, or
-    // never begin.
+    // never begin. The message keeps its first line and adds the file and why.
+    void devicesPipesAndFoldersAreRefusedAtOnce_data() {
+        QTest::addColumn<QString>("design");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing") << QStringLiteral("missing.csv")
+                                 << QStringLiteral("No such file or directory while accessing %1.");
+        QTest::newRow("folder") << QStringLiteral("folder.csv")
+                                << QStringLiteral("%1 is a folder.");
+        QTest::newRow("pipe") << QStringLiteral("pipe.csv")
+                              << QStringLiteral("%1 is not a regular file.");
+        QTest::newRow("device") << QStringLiteral("/dev/zero")
+                                << QStringLiteral("%1 is not a regular file.");
+        QTest::newRow("no read permission")
+            << QStringLiteral("locked.csv")
+            << QStringLiteral("Permission denied while accessing %1.");
+    }
+
     void devicesPipesAndFoldersAreRefusedAtOnce() {
+        QFETCH(QString, design);
+        QFETCH(QString, reason);
         click(7);
-        const QString fifo = path("pipe.csv");
-        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-        test::PipeWatchdog watchdog(QFile::encodeName(fifo), 10);
-        for (const QString& design : {QStringLiteral("/dev/zero"), fifo, path("")}) {
-            open(design);
-            QCOMPARE(dialogs().messages.last(), QStringLiteral("Failed to open file for loading."));
+        const QString full = design.startsWith('/') ? design : path(design);
+        // The command line runs as an ordinary user too, who must reach the files.
+        QCOMPARE(::chmod(QFile::encodeName(path("")).constData(), 0755), 0);
+        std::unique_ptr<test::PipeWatchdog> watchdog;
+        if (design == QLatin1String("pipe.csv")) {
+            QCOMPARE(::mkfifo(QFile::encodeName(full).constData(), 0644), 0);
+            watchdog = std::make_unique<test::PipeWatchdog>(QFile::encodeName(full), 10);
+        } else if (design == QLatin1String("folder.csv")) {
+            QVERIFY(QDir().mkdir(full));
+        } else if (design == QLatin1String("locked.csv")) {
+            writeAll(full, "ID,3.5\r\n");
+            QCOMPARE(::chmod(QFile::encodeName(full).constData(), 0), 0);
         }
-        QCOMPARE(model().FillHistory.size(), size_t(1));
-        for (const QString& design : {QStringLiteral("/dev/zero"), fifo}) {
-            QByteArray output;
-            QCOMPARE(runProgram({"--cut-list", design}, &output), 1);
-            QVERIFY2(output.contains("Failed to open file for loading."), output.constData());
+        const QString expected =
+            QStringLiteral("Failed to open file for loading.\n") + reason.arg(full);
+        // Root may read any file; an ordinary user is refused the locked one.
+        const bool asRoot = ::geteuid() == 0;
+        if (design != QLatin1String("locked.csv") || !asRoot) {
+            open(full);
+            QCOMPARE(dialogs().messages.last(), expected);
+            QCOMPARE(model().FillHistory.size(), size_t(1));
         }
-        QVERIFY(!watchdog.fired());
+        QByteArray output;
+        QStringList command{binary(), "--cut-list", full};
+        if (asRoot) {
+            command.prepend("--clear-groups");
+            command.prepend("--regid=65534");
+            command.prepend("--reuid=65534");
+        }
+        QProcess process;
+        process.start(asRoot ? "setpriv" : command.takeFirst(), command);
+        QVERIFY(process.waitForFinished(60000));
+        output = process.readAllStandardError();
+        if (asRoot && process.exitCode() != 1 && !output.contains("corvane:")) {
+            QSKIP("the program cannot be run as user 65534 here");
+        }
+        QCOMPARE(process.exitCode(), 1);
+        QVERIFY2(output.contains(expected.toLocal8Bit()), output.constData());
+        QVERIFY(watchdog == nullptr || !watchdog->fired());
     }
 
     void aFileWithoutADesignIsRefusedAndChangesNothing() {

@@ -18,7 +18,7 @@ bool checkCutList(const CommandLineOptions& options, JobRequest& request) {
     }
     request.unit = *unit;
     const std::optional<double> ringHeight = LengthValue(
-        options, QStringLiteral("ring-height"), *unit, kDefaultRingHeightInches, CheckRingHeight);
+        options, QStringLiteral("ring-height"), *unit, kDefaultRingHeightInches, ReadRingHeight);
     std::optional<double> kerf = kDefaultKerfInches;
     if (options.isSet(QStringLiteral("kerf"))) {
         kerf = KerfValue(options.value(QStringLiteral("kerf")), *unit);
@@ -30,6 +30,10 @@ bool checkCutList(const CommandLineOptions& options, JobRequest& request) {
 
 ExitCode runCutList(const JobRequest& request, BowlModel& model) {
     const CutList list = ComputeCutList(model, request.kerfInches, request.shape.ringHeight);
+    if (!list.refusal.empty()) {
+        PrintError(QString::fromStdString(list.refusal));
+        return ExitCode::Failed;
+    }
     const std::optional<QString> failure =
         WriteStandardOutput(FormatCutListCsv(list, request.unit));
     if (failure) {

@@ -46,10 +46,10 @@ bool checkShape(const CommandLineOptions& options, JobRequest& request) {
         return false;
     }
     const std::optional<double> ringHeight = LengthValue(
-        options, QStringLiteral("ring-height"), *unit, kDefaultRingHeightInches, CheckRingHeight);
+        options, QStringLiteral("ring-height"), *unit, kDefaultRingHeightInches, ReadRingHeight);
     const std::optional<double> wallThickness =
         LengthValue(options, QStringLiteral("wall-thickness"), *unit, kDefaultWallThicknessInches,
-                    CheckWallThickness);
+                    ReadWallThickness);
     request.unit = *unit;
     request.shape = BowlShape{ringHeight.value_or(0.0), wallThickness.value_or(0.0)};
     return ringHeight && wallThickness;

@@ -87,20 +87,21 @@ std::optional<double> KerfValue(const QString& text, LengthUnit unit) {
 }
 
 std::optional<double> LengthValue(const CommandLineOptions& options, const QString& name,
-                                  LengthUnit unit, double fallback, LimitError (*check)(double)) {
+                                  LengthUnit unit, double fallback,
+                                  TypedLength (*read)(double typed, LengthUnit unit)) {
     if (!options.isSet(name)) {
         return fallback;
     }
     const QString text = options.value(name);
     bool ok = false;
-    const double inches = ToInches(text.toDouble(&ok), unit);
-    const LimitError error = ok ? check(inches) : LimitError("Enter a number.");
-    if (error) {
-        PrintError(
-            QStringLiteral("--%1 \"%2\": %3").arg(name, text, QString::fromStdString(*error)));
+    const double typed = text.toDouble(&ok);
+    const TypedLength length = ok ? read(typed, unit) : TypedLength{0.0, "Enter a number."};
+    if (length.error) {
+        PrintError(QStringLiteral("--%1 \"%2\": %3")
+                       .arg(name, text, QString::fromStdString(*length.error)));
         return std::nullopt;
     }
-    return inches;
+    return length.inches;
 }
 
 std::optional<double> AngleValue(const QString& name, const QString& text, double low,

@@ -32,10 +32,11 @@ std::optional<LengthUnit> UnitValue(const QString& text);
 // --kerf in unit, as inches: from 0 to 1 in.
 std::optional<double> KerfValue(const QString& text, LengthUnit unit);
 
-// A length option in unit, as inches, or fallback when not given; check
-// says what is beyond its limits.
+// A length option in unit, as inches, or fallback when not given; read
+// compares it with its limits in the unit it was given in.
 std::optional<double> LengthValue(const CommandLineOptions& options, const QString& name,
-                                  LengthUnit unit, double fallback, LimitError (*check)(double));
+                                  LengthUnit unit, double fallback,
+                                  TypedLength (*read)(double typed, LengthUnit unit));
 
 // Degrees within [low, high].
 std::optional<double> AngleValue(const QString& name, const QString& text, double low, double high);

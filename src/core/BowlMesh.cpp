@@ -1,5 +1,7 @@
 #include "BowlMesh.h"
 
+#include "DesignLimits.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -173,8 +175,8 @@ struct SegmentArcs {
 
 bool readSegment(const SegmentProp& record, double pixelsPerInch, SegmentArcs& out) {
     const double span = record.RightAngle - record.LeftAngle;
-    if (!std::isfinite(record.InnerRadius) || !std::isfinite(record.OuterRadius) ||
-        !std::isfinite(record.LeftAngle) || !std::isfinite(span) || !(span > 0.0)) {
+    // The plan leaves out the same records.
+    if (!IsUsableRecord(record) || !(span > 0.0)) {
         return false;
     }
     out.inner = std::max(record.InnerRadius, 0.0) / pixelsPerInch;

@@ -23,4 +23,17 @@ struct BowlShape {
 LimitError CheckRingHeight(double inches);
 LimitError CheckWallThickness(double inches);
 
+enum class LengthUnit;
+
+// A length as it was typed, in inches or millimetres. The limit is compared
+// in the unit of the typing, as the message shows it, so that 152.4 mm is
+// the 6 in limit itself rather than a hair above it once divided by 25.4.
+// The inches never exceed the limit, so that the checks above take them.
+struct TypedLength {
+    double inches = 0.0;
+    LimitError error;  // set when the value is refused
+};
+TypedLength ReadRingHeight(double typed, LengthUnit unit);
+TypedLength ReadWallThickness(double typed, LengthUnit unit);
+
 }  // namespace corvane

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <map>
 #include <numbers>
 
@@ -15,13 +16,20 @@ std::string shownName(const std::string& name) {
     return name == kBlankName ? std::string(kNotChosenName) : name;
 }
 
-// A row the tallies have not seen yet shows all its segments unfilled.
-ColorCounts countsOfRow(const BowlModel& model, int row, int segments) {
-    const auto found = model.RowTallies.find(row);
-    if (found != model.RowTallies.end()) {
-        return found->second;
+// The names of the records that row r holds in the table. A file with only
+// the parameters leaves the records of the design before it, whose rows
+// need not be these; the table's layout still says which records make a row.
+ColorCounts countsOfRow(const BowlModel& model, int r) {
+    if (model.Segments < 1) {
+        return ColorCounts{{kBlankName, 0}};
     }
-    return ColorCounts{{kBlankName, std::max(segments, 0)}};
+    const std::int64_t first = std::int64_t{r - 1} * model.Segments + 1;
+    const std::int64_t last = std::min<std::int64_t>(first + model.Segments - 1, kMaxLiveSegments);
+    ColorCounts counts;
+    for (std::int64_t k = first; k <= last; ++k) {
+        ++counts[model.SegmentTable[static_cast<std::size_t>(k)].SegmentColorName];
+    }
+    return counts;
 }
 
 void fillSegmentGeometry(CutListRow& row) {
@@ -46,7 +54,7 @@ CutListRow makeRow(const BowlModel& model, int r, double kerf) {
     if (model.Segments >= 1) {
         fillSegmentGeometry(row);
     }
-    for (const auto& [name, count] : countsOfRow(model, r, model.Segments)) {
+    for (const auto& [name, count] : countsOfRow(model, r)) {
         row.woods.push_back({shownName(name), count, count * (row.outerLength + kerf)});
     }
     return row;
@@ -73,8 +81,19 @@ std::vector<WoodSummary> summarise(const std::vector<CutListRow>& rows, double r
 }
 
 std::string discWoodOf(const BowlModel& model) {
-    const ColorCounts disc = countsOfRow(model, 0, 1);
-    return disc.empty() ? std::string(kNotChosenName) : shownName(disc.begin()->first);
+    return shownName(model.SegmentTable[0].SegmentColorName);
+}
+
+// The parameters box's own limits on the diameters.
+std::string refusalOf(const BowlModel& model) {
+    LimitError error = CheckDiameter("ID", model.ID);
+    if (!error) {
+        error = CheckDiameter("OD", model.OD);
+    }
+    if (!error) {
+        error = CheckDiameterOrder(model.ID, model.OD);
+    }
+    return error ? "No cut list for this design: " + *error : std::string();
 }
 
 }  // namespace
@@ -85,6 +104,10 @@ CutList ComputeCutList(const BowlModel& model, double kerfInches, double ringHei
     list.ringHeight = ringHeightInches;
     list.discDiameter = model.ID;
     list.discWood = discWoodOf(model);
+    list.refusal = refusalOf(model);
+    if (!list.refusal.empty()) {
+        return list;
+    }
     // Rows beyond the table cannot hold segments; a design file may still name them.
     const int rows = std::clamp(model.Rows, 0, kMaxLiveSegments);
     for (int r = 1; r <= rows; ++r) {

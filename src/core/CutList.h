@@ -51,6 +51,10 @@ struct WoodSummary {
 };
 
 struct CutList {
+    // Why no rows can be cut from this design (diameters the parameters box
+    // would refuse, which only a design file brings); empty when they can.
+    // A refused list has no rows and no summary.
+    std::string refusal;
     double kerf = kDefaultKerfInches;
     double ringHeight = kDefaultRingHeightInches;  // every ring, and the disc, is this thick
     double discDiameter = 0.0;
@@ -59,8 +63,9 @@ struct CutList {
     std::vector<WoodSummary> summary;
 };
 
-// Counts come from the row tallies, so the cut list always agrees with the
-// tally column of the view.
+// Counts come from the records of each row as the table lays them out, so
+// every row lists exactly Segments pieces; for every design the program
+// saves they are the view's tallies.
 CutList ComputeCutList(const BowlModel& model, double kerfInches, double ringHeightInches);
 
 std::string FormatLength(double inches, LengthUnit unit);

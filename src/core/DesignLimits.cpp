@@ -14,16 +14,6 @@ std::string InchesText(double inches) {
     return std::to_string(static_cast<int>(inches));
 }
 
-LimitError CheckDiameterOrder(double id, double od) {
-    if (id < 0.0) {
-        return std::string("ID must not be negative.");
-    }
-    if (id >= od) {
-        return std::string("ID must be smaller than OD.");
-    }
-    return std::nullopt;
-}
-
 LimitError CheckFontSize(int fontSize) {
     if (fontSize < kMinFontSize || fontSize > kMaxFontSize) {
         return "Font Size must be between " + std::to_string(kMinFontSize) + " and " +
@@ -54,6 +44,16 @@ LimitError CheckDiameter(const char* name, double inches) {
     return std::nullopt;
 }
 
+LimitError CheckDiameterOrder(double id, double od) {
+    if (id < 0.0) {
+        return std::string("ID must not be negative.");
+    }
+    if (id >= od) {
+        return std::string("ID must be smaller than OD.");
+    }
+    return std::nullopt;
+}
+
 LimitError CheckFileDesign(double id, double od, int rows, int segments) {
     if (LimitError error = CheckDiameter("ID", id)) {
         return error;
@@ -78,6 +78,14 @@ LimitError CheckBoxDesign(double id, double od, int rows, int segments, int font
         return error;
     }
     return CheckFontSize(fontSize);
+}
+
+bool IsUsableRecord(const SegmentProp& record) {
+    const auto within = [](double value, double limit) { return std::fabs(value) <= limit; };
+    return within(record.LeftAngle, kMaxRecordAngleDegrees) &&
+           within(record.RightAngle, kMaxRecordAngleDegrees) &&
+           within(record.InnerRadius, kMaxRecordRadiusPixels) &&
+           within(record.OuterRadius, kMaxRecordRadiusPixels);
 }
 
 int TruncToInt(double value) {

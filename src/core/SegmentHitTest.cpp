@@ -42,6 +42,15 @@ std::optional<int> FindRow(const BowlModel& model, double d) {
     return std::nullopt;
 }
 
+// A record that is not drawn is not hit either: the click shows the
+// background there, and no neighbour takes it instead.
+std::optional<int> UsableIndex(const BowlModel& model, int k) {
+    if (!IsUsableRecord(model.SegmentTable[static_cast<std::size_t>(k)])) {
+        return std::nullopt;
+    }
+    return k;
+}
+
 std::optional<int> NearestSegmentInRow(const BowlModel& model, const ViewLayout& layout, int row,
                                        int x, int y) {
     const int first = static_cast<int>(model.FirstRecordOf(row));
@@ -116,7 +125,7 @@ std::optional<int> HitTestSegment(const BowlModel& model, const ViewLayout& layo
         return std::nullopt;
     }
     if (d <= model.ID * 0.5 * model.PixelsPerInch) {
-        return 0;
+        return UsableIndex(model, 0);
     }
     if (model.Segments < 1) {
         return std::nullopt;
@@ -125,7 +134,8 @@ std::optional<int> HitTestSegment(const BowlModel& model, const ViewLayout& layo
     if (!row) {
         return std::nullopt;
     }
-    return NearestSegmentInRow(model, layout, *row, x, y);
+    const std::optional<int> nearest = NearestSegmentInRow(model, layout, *row, x, y);
+    return nearest ? UsableIndex(model, *nearest) : std::nullopt;
 }
 
 IntRect SegmentUpdateRect(const BowlModel& model, const ViewLayout& layout, int k) {

@@ -1,5 +1,6 @@
 #include "BowlMesh.h"
 #include "BowlMeshCache.h"
+#include "CutList.h"
 
 #include "DesignOf.h"
 
@@ -250,7 +251,8 @@ TEST(BowlMeshTest, UnusableRecordsAndSettingsStayBounded) {
     model.SegmentTable[1].OuterRadius = nan;
     model.SegmentTable[2].LeftAngle = std::numeric_limits<double>::infinity();
     model.SegmentTable[3].RightAngle = model.SegmentTable[3].LeftAngle - 10;
-    model.SegmentTable[4].RightAngle = 1e300;
+    model.SegmentTable[4].RightAngle = 1e5;
+    model.SegmentTable[5].RightAngle = 1e300;
     model.SegmentTable[0].OuterRadius = -5;
     model.PixelsPerInch = 0;
     const BowlMesh mesh = BuildBowlMesh(model, {nan, 100.0});
@@ -260,6 +262,7 @@ TEST(BowlMeshTest, UnusableRecordsAndSettingsStayBounded) {
     EXPECT_EQ(partOf(mesh, 2, MeshSurface::Outside), nullptr);
     EXPECT_EQ(partOf(mesh, 3, MeshSurface::Outside), nullptr);
     ASSERT_NE(partOf(mesh, 4, MeshSurface::Outside), nullptr);
+    EXPECT_EQ(partOf(mesh, 5, MeshSurface::Outside), nullptr);
     // Unusable settings fall back to the defaults: 3 ring heights of 0.75.
     EXPECT_NEAR(mesh.boundsMax.y, 3 * kDefaultRingHeightInches, kTolerance);
 
@@ -286,6 +289,39 @@ TEST(BowlMeshTest, RingHeightAndWallThicknessLimits) {
         EXPECT_EQ(!CheckWallThickness(c.inches), c.accepted) << c.inches;
     }
     EXPECT_EQ(*CheckRingHeight(0), "Ring height must be above 0 and at most 6 in (152.4 mm).");
+}
+
+// Typed in millimetres, a length meets its limit as the message shows it:
+// 152.4 mm is 6 in, though 152.4 / 25.4 is a hair above 6 in doubles.
+TEST(BowlMeshTest, TypedLengthsMeetTheirLimitInTheUnitTyped) {
+    struct Case {
+        double typed;
+        LengthUnit unit;
+        bool accepted;
+        double inches;
+    };
+    const Case cases[] = {
+        {152.4, LengthUnit::Millimetres, true, 6.0},
+        {152.39, LengthUnit::Millimetres, true, 152.39 / 25.4},
+        {152.41, LengthUnit::Millimetres, false, 0.0},
+        {19.05, LengthUnit::Millimetres, true, 19.05 / 25.4},
+        {6.0, LengthUnit::Inches, true, 6.0},
+        {6.0001, LengthUnit::Inches, false, 0.0},
+        {0.0, LengthUnit::Millimetres, false, 0.0},
+        {-1.0, LengthUnit::Inches, false, 0.0},
+        {std::numeric_limits<double>::quiet_NaN(), LengthUnit::Inches, false, 0.0}};
+    for (const Case& c : cases) {
+        for (const TypedLength& read :
+             {ReadRingHeight(c.typed, c.unit), ReadWallThickness(c.typed, c.unit)}) {
+            EXPECT_EQ(!read.error, c.accepted) << c.typed;
+            if (c.accepted) {
+                EXPECT_EQ(read.inches, c.inches) << c.typed;
+                EXPECT_FALSE(CheckRingHeight(read.inches)) << c.typed;
+            }
+        }
+    }
+    EXPECT_EQ(*ReadWallThickness(152.5, LengthUnit::Millimetres).error,
+              "Wall thickness must be above 0 and at most 6 in (152.4 mm).");
 }
 
 // The preview keeps its mesh and only repaints colours after a fill; after

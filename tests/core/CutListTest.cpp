@@ -1,10 +1,12 @@
 #include "CutList.h"
 
+#include "DesignCsvReader.h"
 #include "DesignOf.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 using namespace corvane;
 using corvane::testing::DesignOf;
@@ -121,6 +123,55 @@ TEST(CutListTest, DesignsWithoutSegmentsOrWithAbsurdRowsStayBounded) {
     fromFile.Segments = 0;
     EXPECT_EQ(ComputeCutList(fromFile, kDefaultKerfInches, kDefaultRingHeightInches).rows.size(),
               size_t(kMaxLiveSegments));
+}
+
+// A design file may hold diameters the parameters box would refuse; no
+// board of negative width is ever listed for them.
+TEST(CutListTest, DiametersThatMakeNoRingAreRefusedWithTheReason) {
+    struct Case {
+        double id, od;
+        const char* refusal;
+    };
+    for (const Case& c : std::vector<Case>{
+             {5.0, 3.0, "No cut list for this design: ID must be smaller than OD."},
+             {3.0, 3.0, "No cut list for this design: ID must be smaller than OD."},
+             {-1.0, 3.0, "No cut list for this design: ID must not be negative."},
+             {-4.0, -2.0, "No cut list for this design: ID must not be negative."},
+             {0.0, 3.0, ""},
+         }) {
+        BowlModel model = DesignOf(c.id, c.od, 3, 8);
+        model.RecountRowTallies();
+        const CutList list = ComputeCutList(model, kDefaultKerfInches, kDefaultRingHeightInches);
+        EXPECT_EQ(list.refusal, c.refusal) << c.id << " " << c.od;
+        EXPECT_EQ(list.rows.empty(), !list.refusal.empty()) << c.id << " " << c.od;
+        EXPECT_EQ(list.summary.empty(), !list.refusal.empty()) << c.id << " " << c.od;
+        for (const CutListRow& row : list.rows) {
+            EXPECT_GT(row.boardWidth, 0.0) << c.id << " " << c.od;
+        }
+    }
+}
+
+// A file with only the design's parameters leaves the records of the design
+// before it; every row still lists exactly Segments pieces.
+TEST(CutListTest, AHeaderOnlyFileCountsSegmentsInEveryRow) {
+    for (const char* file : {"ID,2.00\r\nOD,6.00\r\nRows,2\r\nSegments,5\r\n",
+                             "Rows,3\r\nSegments,30\r\nSegmentProp Start,\r\n"}) {
+        BowlModel model = DesignOf(3.5, 8.1, 8, 24);
+        fill(model, 3, 0xFF8B4513u);
+        ASSERT_TRUE(ReadDesignCsv(file, model).ok) << file;
+        const CutList list = ComputeCutList(model, kDefaultKerfInches, kDefaultRingHeightInches);
+        ASSERT_EQ(list.rows.size(), size_t(model.Rows)) << file;
+        int walnut = 0;
+        for (const CutListRow& row : list.rows) {
+            int counted = 0;
+            for (const WoodCount& wood : row.woods) {
+                counted += wood.count;
+                walnut += wood.name == "Walnut" ? wood.count : 0;
+            }
+            EXPECT_EQ(counted, model.Segments) << file << " row " << row.row;
+        }
+        EXPECT_EQ(walnut, 1) << file;
+    }
 }
 
 TEST(CutListTest, CsvHasTheHeaderTheRowsAndTheSummary) {

@@ -185,6 +185,8 @@ TEST(DesignCsvReaderTest, QuotedFieldsReadAsTheSpreadsheetMeantThem) {
     EXPECT_EQ(Record(model, 2).SegmentCenter, (IntPoint{0, -60}));
     EXPECT_EQ(model.FillHistory,
               (std::vector<FillHistoryEntry>{{0, kBlank}, {1, kBlank}, {2, kBlank}}));
+    // Saved and opened again, every name comes back whole and in its column.
+    ExpectSameDesign(ReadInto(before, WriteDesignCsv(model, "2026-12-08")), model);
 }
 
 TEST(DesignCsvReaderTest, AFileWithoutADesignIsRefusedAndChangesNothing) {

@@ -1,5 +1,6 @@
 #include "DesignCsvWriter.h"
 
+#include "DesignCsvReader.h"
 #include "DesignFileTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -161,6 +162,47 @@ TEST(DesignCsvWriterTest, NamesAreWrittenAsTheirBytes) {
     model.SegmentTable[2].SegmentColorName = "Bubinga \xE9\xA0\xFF \x85";
     const std::vector<std::string> lines = SplitLines(WriteDesignCsv(model, ""));
     EXPECT_TRUE(lines[7 + 2].ends_with(",Bubinga \xE9\xA0\xFF \x85,1,0"));
+}
+
+// A name is quoted exactly when it would not read back unquoted: a comma
+// would split it, a quote could open a quoted field, blanks at its ends are
+// what a spreadsheet trims, and an empty name would drop its row. Every
+// other name, and so every other file, is written as before.
+TEST(DesignCsvWriterTest, NamesAreQuotedExactlyWhenTheyWouldNotReadBack) {
+    struct Case {
+        const char* name;
+        const char* written;
+    };
+    const Case cases[] = {
+        {"Walnut", "Walnut"},
+        {"Curly, maple", "\"Curly, maple\""},
+        {",", "\",\""},
+        {"Bird\"s eye", "\"Bird\"\"s eye\""},
+        {"\"Teak\"", "\"\"\"Teak\"\"\""},
+        {" Oak", "\" Oak\""},
+        {"Oak ", "\"Oak \""},
+        {"\tOak", "\"\tOak\""},
+        {"Red oak", "Red oak"},
+        {"", "\"\""},
+        {"Ol\xE9o \xA0\x85", "Ol\xE9o \xA0\x85"},
+    };
+    for (const Case& c : cases) {
+        BowlModel model;
+        model.SegmentTable[2].SegmentColorName = c.name;
+        model.FillHistory = {{2, 0xFF123456u}};
+        const std::string file = WriteDesignCsv(model, "2026-12-08");
+        const std::vector<std::string> lines = SplitLines(file);
+        EXPECT_TRUE(lines[7 + 2].ends_with(std::string(",FF123456,") + c.written + ",1,1"))
+            << lines[7 + 2];
+
+        BowlModel reopened;
+        ASSERT_TRUE(ReadDesignCsv(file, reopened).ok) << c.name;
+        EXPECT_EQ(reopened.SegmentTable[2].SegmentColorName, c.name);
+        EXPECT_EQ(reopened.SegmentTable[2].SegmentRow, 1) << c.name;
+        EXPECT_EQ(reopened.SegmentTable[3].SegmentColorName, "blank") << c.name;
+        EXPECT_EQ(reopened.FillHistory, model.FillHistory) << c.name;
+        EXPECT_EQ(WriteDesignCsv(reopened, "2026-12-08"), file) << c.name;
+    }
 }
 
 TEST(DesignCsvWriterTest, LocalDateHasTheIsoForm) {

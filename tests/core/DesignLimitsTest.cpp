@@ -1,5 +1,7 @@
 #include "DesignLimits.h"
 
+#include "SegmentProp.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -70,6 +72,38 @@ TEST(DesignLimits, ParametersBoxNamesTheBrokenLimit) {
             ASSERT_TRUE(error) << c.mentions;
             EXPECT_NE(error->find(c.mentions), std::string::npos) << *error;
         }
+    }
+}
+
+// A record is drawn only when its numbers can be drawn: angles within a
+// million degrees and radii within 10^12 pixels, both finite.
+TEST(DesignLimits, RecordsBeyondWhatCanBeDrawnAreUnusable) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    struct Case {
+        double inner, outer, left, right;
+        bool usable;
+    };
+    for (const Case& c : std::vector<Case>{{168.0, 195.6, 0.0, 15.0, true},
+                                           {0.0, 168.0, 0.0, 360.0, true},
+                                           {-50.0, 1e10, -720.0, 1e6, true},
+                                           {0.0, 1e12, -1e6, 0.0, true},
+                                           {-1e12, 0.0, 0.0, 0.0, true},
+                                           {168.0, 195.6, 6e307, 15.0, false},
+                                           {168.0, 195.6, 0.0, -1.000001e6, false},
+                                           {168.0, 195.6, nan, 15.0, false},
+                                           {168.0, 195.6, 0.0, inf, false},
+                                           {168.0, 1.01e12, 0.0, 15.0, false},
+                                           {-2e12, 195.6, 0.0, 15.0, false},
+                                           {nan, 195.6, 0.0, 15.0, false},
+                                           {168.0, -inf, 0.0, 15.0, false}}) {
+        SegmentProp record;
+        record.InnerRadius = c.inner;
+        record.OuterRadius = c.outer;
+        record.LeftAngle = c.left;
+        record.RightAngle = c.right;
+        EXPECT_EQ(IsUsableRecord(record), c.usable)
+            << c.inner << " " << c.outer << " " << c.left << " " << c.right;
     }
 }
 

@@ -73,6 +73,17 @@ TEST(SegmentHitTest, DesignsWithoutRingsHitOnlyTheDisc) {
     }
 }
 
+// A record that cannot be drawn cannot be clicked either, not even by way
+// of its nearest neighbour.
+TEST(SegmentHitTest, UnusableRecordsAreNotHit) {
+    BowlModel model = CenteredModel();
+    model.SegmentTable[7].LeftAngle = 6e307;
+    model.SegmentTable[0].OuterRadius = 1e13;
+    EXPECT_EQ(HitTestSegment(model, kLayout, 500 - 23, 400 + 178, kWhite), std::nullopt);
+    EXPECT_EQ(HitTestSegment(model, kLayout, 500, 400, kWhite), std::nullopt);
+    EXPECT_EQ(HitTestSegment(model, kLayout, 500, 400 - 210, kWhite), 42);
+}
+
 TEST(SegmentHitTest, UpdateRectsEncloseSegmentAndDisc) {
     BowlModel model = CenteredModel();
     // Row 1, 0..15 degrees: the 0-degree end pushes the right edge out to the outer radius.

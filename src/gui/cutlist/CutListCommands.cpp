@@ -53,9 +53,12 @@ QString CutListCommands::html() const {
 
 // The document flows over as many pages as it needs.
 void CutListCommands::printCutList() {
+    DialogService& dialogs = DialogService::instance();
+    if (showRefusal()) {
+        return;
+    }
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QStringLiteral("Corvane Cut List"));
-    DialogService& dialogs = DialogService::instance();
     if (!dialogs.choosePrinter(printer, view_.window())) {
         return;
     }
@@ -82,7 +85,21 @@ void CutListCommands::printCutList() {
     }
 }
 
+// A design whose diameters give no rings gives no cut list to print or save.
+bool CutListCommands::showRefusal() const {
+    const std::string refusal = panel_.currentList().refusal;
+    if (refusal.empty()) {
+        return false;
+    }
+    DialogService::instance().showMessage(
+        view_.window(), QString::fromLatin1(refusal.data(), qsizetype(refusal.size())));
+    return true;
+}
+
 bool CutListCommands::saveCutListCsv() {
+    if (showRefusal()) {
+        return false;
+    }
     const QString path = DesignFile::chooseCsvSavePath(&view_);
     if (path.isEmpty()) {
         return false;

@@ -21,6 +21,8 @@ public:
     QString html() const;
 
 private:
+    bool showRefusal() const;
+
     DesignSurface& view_;
     CutListPanel& panel_;
 };

@@ -56,6 +56,10 @@ CutListPanel::CutListPanel(DesignSurface& view, QWidget* parent)
     layout->addWidget(buildSettingsRow());
     layout->addWidget(new QLabel(QStringLiteral(
         "Miter angle: set on the saw for each end of a segment, measured from square.")));
+    refusal_ = new QLabel(body);
+    refusal_->setWordWrap(true);
+    refusal_->hide();
+    layout->addWidget(refusal_);
     rowTable_ = makeTable(body);
     layout->addWidget(rowTable_, 3);
     layout->addWidget(new QLabel(QStringLiteral("Summary per wood")));
@@ -150,7 +154,13 @@ void CutListPanel::refresh() {
     }
     stale_ = false;
     const CutList list = currentList();
-    showTable(rowTable_, CutListRowTable(list, unit()));
+    refusal_->setText(cellText(list.refusal));
+    refusal_->setVisible(!list.refusal.empty());
+    CutListTable rows = CutListRowTable(list, unit());
+    if (!list.refusal.empty()) {
+        rows.resize(1);  // the headings alone: not even the disc can be cut
+    }
+    showTable(rowTable_, rows);
     showTable(summaryTable_, CutListSummaryTable(list, unit()));
 }
 

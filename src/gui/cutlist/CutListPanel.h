@@ -7,6 +7,7 @@
 
 class QComboBox;
 class QDoubleSpinBox;
+class QLabel;
 class QTableWidget;
 
 namespace corvane {
@@ -35,6 +36,8 @@ public:
 
     QTableWidget* rowTable() const { return rowTable_; }
     QTableWidget* summaryTable() const { return summaryTable_; }
+    // Why the design gives no cut list; hidden when it gives one.
+    QLabel* refusalLabel() const { return refusal_; }
 
 public slots:
     void refresh();
@@ -49,6 +52,7 @@ private:
     DesignSurface& view_;
     QComboBox* units_ = nullptr;
     QDoubleSpinBox* kerf_ = nullptr;
+    QLabel* refusal_ = nullptr;
     QTableWidget* rowTable_ = nullptr;
     QTableWidget* summaryTable_ = nullptr;
     CutListSettings* settings_ = nullptr;

@@ -7,7 +7,6 @@
 
 #include <cerrno>
 #include <climits>
-#include <cstdlib>
 #include <cstring>
 
 #include <fcntl.h>
@@ -38,26 +37,37 @@ AtomicFileWriter::Result writeFailure(const QString& path, int error) {
     return {false, AtomicFileWriter::saveErrorText(path, systemReason(error))};
 }
 
-// Where the bytes finally go: a symbolic link is followed, so that the link
-// stays a link and its target gets the new contents.
-QByteArray finalTarget(const QByteArray& path) {
-    struct stat info {};
-    if (::lstat(path.constData(), &info) == 0 && S_ISLNK(info.st_mode)) {
-        if (char* resolved = ::realpath(path.constData(), nullptr)) {
-            QByteArray target(resolved);
-            std::free(resolved);
-            return target;
-        }
-    }
-    return path;
-}
-
 QByteArray folderOf(const QByteArray& path) {
     const qsizetype slash = path.lastIndexOf('/');
     if (slash < 0) {
         return QByteArrayLiteral(".");
     }
     return slash == 0 ? QByteArrayLiteral("/") : path.left(slash);
+}
+
+// As many links as the system itself follows before it calls them a loop.
+constexpr int kMaxLinkHops = 40;
+
+// Where the bytes finally go: every symbolic link is followed, also one whose
+// target does not exist yet, so that the link stays a link and its target
+// gets the new contents (or is created). Empty, with errno ELOOP, for a loop.
+QByteArray finalTarget(const QByteArray& path) {
+    QByteArray current = path;
+    for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+        struct stat info {};
+        if (::lstat(current.constData(), &info) != 0 || !S_ISLNK(info.st_mode)) {
+            return current;
+        }
+        QByteArray link(qsizetype(info.st_size > 0 ? info.st_size : PATH_MAX) + 1, '\0');
+        const ssize_t length = ::readlink(current.constData(), link.data(), size_t(link.size()));
+        if (length < 0 || length >= link.size()) {
+            return current;  // changed under us: let the writing say what is wrong
+        }
+        link.truncate(qsizetype(length));
+        current = link.startsWith('/') ? link : folderOf(current) + '/' + link;
+    }
+    errno = ELOOP;
+    return {};
 }
 
 bool writeAll(int fd, const QByteArray& bytes) {
@@ -112,14 +122,30 @@ int createTemporaryBeside(const QByteArray& target, QByteArray& temporary) {
     return -1;
 }
 
-// The new file takes the old one's permissions and, where allowed, owner.
-void keepAttributes(int fd, const struct stat& old) {
-    if (::fchmod(fd, old.st_mode & 07777) != 0) {
-        return;
+// The new file takes the old one's owner, group and permissions (in that
+// order: a change of owner clears the set-user-ID bits). False when the
+// owner or group cannot be kept, as for a user who may write a file that
+// another user owns: replacing it would hand it to the one saving.
+bool keepAttributes(int fd, const struct stat& old) {
+    struct stat made {};
+    if (::fstat(fd, &made) != 0) {
+        return false;
     }
-    if (::fchown(fd, old.st_uid, old.st_gid) != 0) {
-        ::fchmod(fd, old.st_mode & 0777);
+    if ((made.st_uid != old.st_uid || made.st_gid != old.st_gid) &&
+        ::fchown(fd, old.st_uid, old.st_gid) != 0) {
+        return false;
     }
+    return ::fchmod(fd, old.st_mode & 07777) == 0;
+}
+
+// No write permission for the one saving, or a file system mounted read-only.
+// Root may write any file, so for root a file without any write bit counts as
+// read-only too: replacing it would undo what its owner meant.
+bool isReadOnly(const QByteArray& target, const struct stat& old) {
+    if (::faccessat(AT_FDCWD, target.constData(), W_OK, AT_EACCESS) != 0) {
+        return errno == EACCES || errno == EPERM || errno == EROFS;
+    }
+    return ::geteuid() == 0 && (old.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
 }
 
 // The folder's entry for the renamed file reaches the disk too.
@@ -131,22 +157,6 @@ void syncFolder(const QByteArray& target) {
     }
 }
 
-// A folder that does not let us create the temporary file, while the file
-// itself may be written: then the file is truncated and written in place,
-// as a plain save would. The old contents are not safe on this road; it is
-// taken only because the alternative is not saving at all.
-AtomicFileWriter::Result writeInPlace(const QString& path, const QByteArray& target,
-                                      const QByteArray& bytes) {
-    const int fd = ::open(target.constData(), O_WRONLY | O_TRUNC | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0) {
-        return openFailure(path, systemReason(errno));
-    }
-    if (!finishFile(fd, bytes)) {
-        return writeFailure(path, errno);
-    }
-    return {true, {}};
-}
-
 }  // namespace
 
 QString AtomicFileWriter::saveErrorText(const QString& path, const QString& reason) {
@@ -155,6 +165,9 @@ QString AtomicFileWriter::saveErrorText(const QString& path, const QString& reas
 
 AtomicFileWriter::Result AtomicFileWriter::write(const QString& path, const QByteArray& bytes) {
     const QByteArray target = finalTarget(EncodeFileName(path));
+    if (target.isEmpty()) {
+        return openFailure(path, systemReason(ELOOP));
+    }
     struct stat old {};
     const bool exists = ::stat(target.constData(), &old) == 0;
     // Replacing a device, a pipe or a folder is never what a save means.
@@ -162,18 +175,21 @@ AtomicFileWriter::Result AtomicFileWriter::write(const QString& path, const QByt
         return openFailure(path, S_ISDIR(old.st_mode) ? systemReason(EISDIR)
                                                       : QStringLiteral("Not a regular file"));
     }
+    if (exists && isReadOnly(target, old)) {
+        return {false, QStringLiteral("Failed to open file for saving.\n%1 is read-only.")
+                           .arg(QFileInfo(path).absoluteFilePath())};
+    }
+    // Without a new file beside it the old one could only be overwritten in
+    // place, and a failure half way (a full disk) would leave it cut off.
     QByteArray temporary;
     const int fd = createTemporaryBeside(target, temporary);
     if (fd < 0) {
-        const int error = errno;
-        if (exists && (error == EACCES || error == EPERM) &&
-            ::access(target.constData(), W_OK) == 0) {
-            return writeInPlace(path, target, bytes);
-        }
-        return openFailure(path, systemReason(error));
+        return openFailure(path, systemReason(errno));
     }
-    if (exists) {
-        keepAttributes(fd, old);
+    if (exists && !keepAttributes(fd, old)) {
+        ::close(fd);
+        ::unlink(temporary.constData());
+        return openFailure(path, QStringLiteral("The owner and group of the file cannot be kept"));
     }
     if (!finishFile(fd, bytes) || ::rename(temporary.constData(), target.constData()) != 0) {
         const int error = errno;

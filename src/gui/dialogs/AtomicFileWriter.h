@@ -9,7 +9,14 @@ namespace corvane {
 // PDFs). The bytes go to a new file beside the target, every write is
 // checked and the data is flushed to the disk; only then does the new file
 // replace the old one. On any failure the new file is removed and an
-// existing file keeps every byte it had.
+// existing file keeps every byte it had. When no new file can be made
+// beside the target (a folder without write permission, a full disk), the
+// save is refused: writing the old file in place could leave it cut off.
+//
+// A symbolic link is written through, its target created if need be; a loop
+// of links, a read-only file and a file whose owner and group the new file
+// could not take are refused. A replaced file keeps its owner, group and
+// permissions.
 //
 // QSaveFile is not used: Qt 6.4 renames its file even when the last flush
 // of its buffer failed (a full disk then leaves an empty file behind a

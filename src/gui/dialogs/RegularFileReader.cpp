@@ -30,8 +30,16 @@ private:
     int fd_;
 };
 
+QString systemReason() {
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
 RegularFileReader::Result readError() {
-    return {RegularFileReader::Status::ReadError, {}, QString::fromLocal8Bit(std::strerror(errno))};
+    return {RegularFileReader::Status::ReadError, {}, systemReason()};
+}
+
+RegularFileReader::Result cannotOpen(const QString& reason) {
+    return {RegularFileReader::Status::CannotOpen, {}, reason};
 }
 
 }  // namespace
@@ -42,8 +50,11 @@ RegularFileReader::Result RegularFileReader::read(const QString& path, qint64 ma
     const Descriptor file(
         ::open(EncodeFileName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     struct stat info {};
-    if (file.get() < 0 || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
-        return {};
+    if (file.get() < 0 || ::fstat(file.get(), &info) != 0) {
+        return cannotOpen(systemReason());
+    }
+    if (!S_ISREG(info.st_mode)) {
+        return cannotOpen(QString::fromLatin1(S_ISDIR(info.st_mode) ? kIsFolder : kIsNotRegular));
     }
     Result result{Status::Read, {}, {}};
     const qint64 wanted = maxBytes + 1;
@@ -75,6 +86,10 @@ RegularFileReader::Result RegularFileReader::read(const QString& path, qint64 ma
         return {Status::TooLarge, {}, {}};
     }
     return result;
+}
+
+bool RegularFileReader::reasonFollowsName(const QString& reason) {
+    return reason == QLatin1String(kIsFolder) || reason == QLatin1String(kIsNotRegular);
 }
 
 }  // namespace corvane

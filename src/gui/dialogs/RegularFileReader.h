@@ -17,10 +17,19 @@ public:
     struct Result {
         Status status = Status::CannotOpen;
         QByteArray bytes;  // what was read, when Read
-        QString reason;    // the system's text, when ReadError
+        // Why, when CannotOpen: the system's text ("No such file or
+        // directory", "Permission denied"), or IsFolder or IsNotRegular;
+        // the system's text when ReadError.
+        QString reason;
     };
 
     static Result read(const QString& path, qint64 maxBytes);
+
+    // The reasons that are no system error; each follows the file's name.
+    static constexpr const char* kIsFolder = "is a folder";
+    static constexpr const char* kIsNotRegular = "is not a regular file";
+    // True when reason is one of those two.
+    static bool reasonFollowsName(const QString& reason);
 };
 
 }  // namespace corvane

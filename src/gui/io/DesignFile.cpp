@@ -22,6 +22,17 @@ QString fullPath(const QString& path) {
     return QFileInfo(path).absoluteFilePath();
 }
 
+// The first line as it always was, then the file and why: "<reason> while
+// accessing <file>." for the system's reasons, "<file> is a folder." and
+// "<file> is not a regular file." for the others.
+QString openErrorText(const QString& path, const QString& reason) {
+    const QString detail =
+        RegularFileReader::reasonFollowsName(reason)
+            ? QStringLiteral("%1 %2.").arg(fullPath(path), reason)
+            : QStringLiteral("%1 while accessing %2.").arg(reason, fullPath(path));
+    return QStringLiteral("Failed to open file for loading.\n") + detail.left(255);
+}
+
 }  // namespace
 
 DesignFile::Result DesignFile::open(const QString& path, BowlModel& model) {
@@ -30,7 +41,7 @@ DesignFile::Result DesignFile::open(const QString& path, BowlModel& model) {
         case RegularFileReader::Status::Read:
             break;
         case RegularFileReader::Status::CannotOpen:
-            return {false, QStringLiteral("Failed to open file for loading.")};
+            return {false, openErrorText(path, file.reason)};
         case RegularFileReader::Status::TooLarge:
             return {false,
                     loadErrorText(QStringLiteral("%1 is larger than %2 MB and cannot be a design.")

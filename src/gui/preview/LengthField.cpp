@@ -12,7 +12,7 @@ const QString kOutOfLimitsStyle = QStringLiteral("QLineEdit { border: 2px solid 
 
 }  // namespace
 
-LengthField::LengthField(Check check, QWidget* parent) : QLineEdit(parent), check_(check) {
+LengthField::LengthField(Reader reader, QWidget* parent) : QLineEdit(parent), reader_(reader) {
     connect(this, &QLineEdit::textEdited, this, &LengthField::onEdited);
 }
 
@@ -34,13 +34,13 @@ void LengthField::onEdited(const QString& text) {
         setProblem(QStringLiteral("Enter a number."));
         return;
     }
-    const double inches = ToInches(*value, unit_);
-    if (const LimitError error = check_(inches)) {
-        setProblem(QString::fromStdString(*error));
+    const TypedLength length = reader_(*value, unit_);
+    if (length.error) {
+        setProblem(QString::fromStdString(*length.error));
         return;
     }
     setProblem(QString());
-    emit lengthEdited(inches);
+    emit lengthEdited(length.inches);
 }
 
 void LengthField::setProblem(const QString& message) {

@@ -14,9 +14,10 @@ class LengthField : public QLineEdit {
     Q_OBJECT
 
 public:
-    using Check = LimitError (*)(double inches);
+    // Reads a typed value in its units against the length's limits.
+    using Reader = TypedLength (*)(double typed, LengthUnit unit);
 
-    LengthField(Check check, QWidget* parent = nullptr);
+    LengthField(Reader reader, QWidget* parent = nullptr);
 
     // Shows a length (kept in inches) in the given units and clears any problem.
     void showLength(double inches, LengthUnit unit);
@@ -32,7 +33,7 @@ private:
     void onEdited(const QString& text);
     void setProblem(const QString& message);
 
-    Check check_;
+    Reader reader_;
     LengthUnit unit_ = LengthUnit::Inches;
     QString problem_;
 };

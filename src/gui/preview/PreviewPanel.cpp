@@ -46,8 +46,8 @@ QWidget* PreviewPanel::buildSettingsRow() {
     auto* row = new QWidget(this);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    ringHeight_ = new LengthField(CheckRingHeight, row);
-    wallThickness_ = new LengthField(CheckWallThickness, row);
+    ringHeight_ = new LengthField(ReadRingHeight, row);
+    wallThickness_ = new LengthField(ReadWallThickness, row);
     ringHeightUnit_ = new QLabel(row);
     wallThicknessUnit_ = new QLabel(row);
     for (LengthField* field : {ringHeight_, wallThickness_}) {

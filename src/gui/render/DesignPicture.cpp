@@ -3,6 +3,7 @@
 #include "ActiveSector.h"
 #include "BowlModel.h"
 #include "CoverageRaster.h"
+#include "DesignLimits.h"
 #include "DrawSectorOutline.h"
 #include "TallyFont.h"
 
@@ -277,7 +278,7 @@ void DesignPicture::planRows(const BowlModel& model) {
         bool regular = start.InnerRadius == circleBelow && start.OuterRadius > start.InnerRadius;
         for (int j = first; regular && j < end; ++j) {
             const SegmentProp& segment = model.SegmentTable[j];
-            regular = segment.InnerRadius == start.InnerRadius &&
+            regular = IsUsableRecord(segment) && segment.InnerRadius == start.InnerRadius &&
                       segment.OuterRadius == start.OuterRadius &&
                       (j + 1 == end || segment.RightAngle == model.SegmentTable[j + 1].LeftAngle);
         }
@@ -301,8 +302,8 @@ void DesignPicture::buildShapes(const BowlModel& model) {
     for (int k = 0; k <= last; ++k) {
         const SegmentProp& segment = model.SegmentTable[k];
         const int row = model.RowOf(k);
-        if (k > 0 && rows_[row].hidesSegments) {
-            continue;  // entirely under black outlines
+        if ((k > 0 && rows_[row].hidesSegments) || !IsUsableRecord(segment)) {
+            continue;  // entirely under black outlines, or beyond what can be drawn
         }
         const double inner = k == 0 ? 0.0 : std::max(deviceRadius(segment.InnerRadius), 0.0);
         const double outer = deviceRadius(segment.OuterRadius);
@@ -389,6 +390,9 @@ void DesignPicture::paintJoints(const BowlModel& model, CoverageRaster& raster) 
     const int last = model.LastLiveIndex();
     for (int k = 1; k <= last; ++k) {
         const SegmentProp& segment = model.SegmentTable[k];
+        if (!IsUsableRecord(segment)) {
+            continue;
+        }
         const RowOutline& row = rows_[model.RowOf(k)];
         double inner = std::max(deviceRadius(segment.InnerRadius), 0.0);
         const double outer = deviceRadius(segment.OuterRadius);

@@ -129,6 +129,64 @@ private slots:
         QCOMPARE(shownCounts(), tallyCounts());
     }
 
+    // A design file with diameters the parameters box would refuse: the
+    // plan is drawn, the cut list says why it has no rows, and neither the
+    // save nor the printout nor the command line writes one.
+    void aDesignWithoutRingsGivesNoCutList_data() {
+        QTest::addColumn<QByteArray>("diameters");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("ID above OD") << QByteArray("ID,6.00\r\nOD,4.00\r\n")
+                                     << QStringLiteral("ID must be smaller than OD.");
+        QTest::newRow("negative ID")
+            << QByteArray("ID,-1.00\r\nOD,4.00\r\n") << QStringLiteral("ID must not be negative.");
+        QTest::newRow("both negative")
+            << QByteArray("ID,-3.00\r\nOD,-1.00\r\n") << QStringLiteral("ID must not be negative.");
+    }
+
+    void aDesignWithoutRingsGivesNoCutList() {
+        QFETCH(QByteArray, diameters);
+        QFETCH(QString, reason);
+        const QString design = tempPath("no rings.csv");
+        QFile file(design);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(diameters + "Rows,2\r\nSegments,6\r\n");
+        file.close();
+        dialogs().fileAnswers.push_back(design);
+        QVERIFY(frame().runCommand(cmd::OpenCsv));
+        QCOMPARE(dialogs().messages.last(), QStringLiteral("Corvane loaded successfully."));
+        const QString refusal = QStringLiteral("No cut list for this design: ") + reason;
+        QVERIFY(panel().refusalLabel()->isVisible());
+        QCOMPARE(panel().refusalLabel()->text(), refusal);
+        QCOMPARE(panel().rowTable()->rowCount(), 0);
+        QCOMPARE(panel().summaryTable()->rowCount(), 0);
+
+        dialogs().fileAnswers.push_back(tempPath("refused cut list.csv"));
+        QVERIFY(frame().runCommand(cmd::SaveCutListCsv));
+        QCOMPARE(dialogs().messages.last(), refusal);
+        QVERIFY(!QFile::exists(tempPath("refused cut list.csv")));
+        dialogs().fileAnswers.clear();
+        QVERIFY(frame().runCommand(cmd::PrintCutList));
+        QCOMPARE(dialogs().messages.last(), refusal);
+
+        QProcess process;
+        process.start(qEnvironmentVariable("CORVANE_BINARY"), {"--cut-list", design});
+        QVERIFY(process.waitForFinished(60000));
+        QCOMPARE(process.exitCode(), 1);
+        QCOMPARE(process.readAllStandardOutput(), QByteArray());
+        // Qt may warn first about the user's runtime folder.
+        const QString error = QString::fromLocal8Bit(process.readAllStandardError());
+        QVERIFY2(error.endsWith(QStringLiteral("\ncorvane: ") + refusal + "\n") ||
+                     error == QStringLiteral("corvane: ") + refusal + "\n",
+                 qPrintable(error));
+
+        editParameters([](BoxParameters& p) {
+            p.BoxID = 1.0;
+            p.BoxOD = 4.0;
+        });
+        QVERIFY(!panel().refusalLabel()->isVisible());
+        QVERIFY(panel().rowTable()->rowCount() > 0);
+    }
+
     void unitsAndKerfAreShownAndRemembered() {
         QTableWidget* table = panel().rowTable();
         QCOMPARE(table->item(1, 6)->text(), QStringLiteral("0.536"));  // row 1 outer length
@@ -163,6 +221,8 @@ private slots:
                      {"--cut-list", "--units", "mm", "--kerf", "3", "--ring-height", "25", design}),
                  QString::fromStdString(panel().csvText()));
         QVERIFY(runCutList({"--cut-list", "--ring-height", "7", design}).startsWith("failed: "));
+        QVERIFY(runCutList({"--cut-list", "--units", "mm", "--ring-height", "152.4", design})
+                    .startsWith("Corvane Cut List,Units: mm,Kerf: 3.2,Ring Height: 152.4\r\n"));
 
         const QString saved = tempPath("cut list");
         dialogs().fileAnswers.push_back(saved);
@@ -207,6 +267,15 @@ private slots:
         QTest::keyClicks(field, "20 mm");
         QCOMPARE(settings.ringHeightInches(), 20 / 25.4);
         QCOMPARE(rows->item(1, ringHeight)->text(), QStringLiteral("20.0"));
+        // The limit as its message shows it: 152.4 mm is exactly 6 in.
+        field->selectAll();
+        QTest::keyClicks(field, "152.4");
+        QCOMPARE(field->problem(), QString());
+        QCOMPARE(settings.ringHeightInches(), 6.0);
+        field->selectAll();
+        QTest::keyClicks(field, "152.45");
+        QVERIFY(field->problem().endsWith(QStringLiteral("at most 6 in (152.4 mm).")));
+        QCOMPARE(settings.ringHeightInches(), 6.0);
     }
 
     void printCutListFlowsOverPages() {

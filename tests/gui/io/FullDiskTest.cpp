@@ -13,6 +13,7 @@
 #include <QtTest>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
 
@@ -60,9 +61,37 @@ bool fillDisk(const QString& filler, qint64 leave) {
     return ok;
 }
 
+// Links, read-only files and owners, each saved by root (the design save in
+// the window) or by an ordinary user (--export-image as user 65534).
+enum class Place {
+    LinkToANewFile,
+    ChainOfLinks,
+    LoopOfLinks,
+    ReadOnlyForRoot,
+    ReadOnlyForTheUser,
+    OwnerKeptByRoot,
+    OwnFileOfTheUser,
+    FileOfAnotherUser,
+    FolderRefusesANewFile,
+};
+
+constexpr uid_t kNobody = 65534;
+constexpr gid_t kNoGroup = 65534;
+
+QByteArray nameOf(const QString& path) {
+    return QFile::encodeName(path);
+}
+
+struct stat statOf(const QString& path) {
+    struct stat info {};
+    ::lstat(nameOf(path).constData(), &info);
+    return info;
+}
+
 }  // namespace
 
 Q_DECLARE_METATYPE(Target)
+Q_DECLARE_METATYPE(Place)
 
 class FullDiskTest : public test::AppTestCase {
     Q_OBJECT
@@ -117,9 +146,19 @@ class FullDiskTest : public test::AppTestCase {
         return dialogs().messages.join('\n');
     }
 
-    static QString runProgram(const QStringList& arguments) {
+    // Runs the program as user 65534 (nobody, group nogroup and no other).
+    static QString runAsNobody(const QStringList& arguments) {
+        return runProgram(arguments, {"--reuid=65534", "--regid=65534", "--clear-groups"});
+    }
+
+    static QString runProgram(const QStringList& arguments, const QStringList& asUser = {}) {
         QProcess process;
-        process.start(qEnvironmentVariable("CORVANE_BINARY"), arguments);
+        if (asUser.isEmpty()) {
+            process.start(qEnvironmentVariable("CORVANE_BINARY"), arguments);
+        } else {
+            process.start("setpriv",
+                          asUser + QStringList{qEnvironmentVariable("CORVANE_BINARY")} + arguments);
+        }
         if (!process.waitForFinished(60000)) {
             return QStringLiteral("(did not finish)");
         }
@@ -136,6 +175,8 @@ private slots:
         if (!mounted_) {
             QSKIP("a small tmpfs cannot be mounted here (that needs root)");
         }
+        // An ordinary user must reach the small disk to save on it.
+        QCOMPARE(::chmod(nameOf(QFileInfo(mountPoint_).path()).constData(), 0711), 0);
     }
 
     void cleanupTestCase() {
@@ -148,9 +189,13 @@ private slots:
 
     void cleanup() {
         QCOMPARE(fixture_.tearDown(), 0);
-        for (const QString& name : QDir(mountPoint_).entryList(QDir::Files | QDir::Hidden)) {
-            QFile::remove(QDir(mountPoint_).filePath(name));
+        // Links too, also those that lead nowhere.
+        for (const QString& name : QDir(mountPoint_)
+                                       .entryList(QDir::AllEntries | QDir::System | QDir::Hidden |
+                                                  QDir::NoDotAndDotDot)) {
+            ::unlink(nameOf(QDir(mountPoint_).filePath(name)).constData());
         }
+        ::chmod(nameOf(mountPoint_).constData(), 0755);
     }
 
     void aFailedSaveKeepsTheOldFileAndSaysWhy_data() {
@@ -252,6 +297,157 @@ private slots:
         if (large) {
             QVERIFY(QFileInfo(mountPoint_ + "/cut list.csv").size() <= leave);
         }
+    }
+
+    void linksReadOnlyFilesAndOwners_data() {
+        QTest::addColumn<Place>("place");
+        QTest::addColumn<QString>("refusal");  // empty when the save succeeds
+        QTest::newRow("link to a file not made yet") << Place::LinkToANewFile << QString();
+        QTest::newRow("chain of links") << Place::ChainOfLinks << QString();
+        QTest::newRow("loop of links")
+            << Place::LoopOfLinks
+            << QStringLiteral(
+                   "Failed to open file for saving.\nToo many levels of symbolic "
+                   "links while accessing %1.");
+        QTest::newRow("read-only, root saves")
+            << Place::ReadOnlyForRoot
+            << QStringLiteral("Failed to open file for saving.\n%1 is read-only.");
+        QTest::newRow("read-only, user saves")
+            << Place::ReadOnlyForTheUser
+            << QStringLiteral("Failed to open file for saving.\n%1 is read-only.");
+        QTest::newRow("owner kept, root saves") << Place::OwnerKeptByRoot << QString();
+        QTest::newRow("own file, user saves") << Place::OwnFileOfTheUser << QString();
+        QTest::newRow("another user's file, user saves")
+            << Place::FileOfAnotherUser
+            << QStringLiteral(
+                   "Failed to open file for saving.\nThe owner and group of the file "
+                   "cannot be kept while accessing %1.");
+        QTest::newRow("folder refuses a new file, user saves")
+            << Place::FolderRefusesANewFile
+            << QStringLiteral(
+                   "Failed to open file for saving.\nPermission denied while "
+                   "accessing %1.");
+    }
+
+    // What is saved goes where the name leads, keeps the owner and group of
+    // the file it replaces, and never replaces a file that may not be written:
+    // a refused save says why and leaves every byte of the old file.
+    void linksReadOnlyFilesAndOwners() {
+        QFETCH(Place, place);
+        QFETCH(QString, refusal);
+        const QString named = mountPoint_ + "/keep.png";
+        const QString target = mountPoint_ + "/kept picture.png";
+        const QByteArray link = nameOf(named);
+        bool asUser = false;
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode_t mode = 0666 & ~mask;  // a new file's
+        uid_t owner = 0;
+        gid_t group = 0;
+        switch (place) {
+            case Place::LinkToANewFile:
+                QCOMPARE(::symlink("kept picture.png", link.constData()), 0);
+                break;
+            case Place::ChainOfLinks:
+                writeOld(target, 0640, kNobody, kNoGroup);
+                QCOMPARE(::symlink("middle.png", link.constData()), 0);
+                QCOMPARE(::symlink(nameOf(target).constData(),
+                                   nameOf(mountPoint_ + "/middle.png").constData()),
+                         0);
+                mode = 0640;
+                owner = kNobody;
+                group = kNoGroup;
+                break;
+            case Place::LoopOfLinks:
+                QCOMPARE(::symlink("middle.png", link.constData()), 0);
+                QCOMPARE(::symlink("keep.png", nameOf(mountPoint_ + "/middle.png").constData()), 0);
+                break;
+            case Place::ReadOnlyForRoot:
+                writeOld(named, 0444, 0, 0);
+                break;
+            case Place::ReadOnlyForTheUser:
+                writeOld(named, 0644, 0, 0);
+                asUser = true;
+                break;
+            case Place::OwnerKeptByRoot:
+                writeOld(named, 0640, kNobody, kNoGroup);
+                mode = 0640;
+                owner = kNobody;
+                group = kNoGroup;
+                break;
+            case Place::OwnFileOfTheUser:
+                writeOld(named, 0600, kNobody, kNoGroup);
+                asUser = true;
+                mode = 0600;
+                owner = kNobody;
+                group = kNoGroup;
+                break;
+            case Place::FileOfAnotherUser:
+                writeOld(named, 0664, 0, kNoGroup);
+                asUser = true;
+                break;
+            case Place::FolderRefusesANewFile:
+                writeOld(named, 0644, kNobody, kNoGroup);
+                asUser = true;
+                break;
+        }
+        // The user may make files on the small disk, except where that is the point.
+        const mode_t folder = place == Place::FolderRefusesANewFile ? 0755 : 0777;
+        QCOMPARE(::chmod(nameOf(mountPoint_).constData(), folder), 0);
+        const QStringList before =
+            QDir(mountPoint_)
+                .entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
+
+        QString message;
+        if (asUser) {
+            if (!runAsNobody({"--version"}).startsWith("exit 0")) {
+                QSKIP("the program cannot be run as user 65534 here");
+            }
+            message = runAsNobody({"--export-image", named, "--size", "300x200"});
+        } else {
+            message = runProgram({"--export-image", named, "--size", "300x200"});
+        }
+
+        const QString written =
+            place == Place::LinkToANewFile || place == Place::ChainOfLinks ? target : named;
+        if (refusal.isEmpty()) {
+            QVERIFY2(message.startsWith("exit 0: "), qPrintable(message));
+            QCOMPARE(QImage(written).size(), QSize(300, 200));
+            const struct stat info = statOf(written);
+            QCOMPARE(info.st_mode & 07777, mode);
+            QCOMPARE(info.st_uid, place == Place::LinkToANewFile ? 0 : owner);
+            QCOMPARE(info.st_gid, place == Place::LinkToANewFile ? 0 : group);
+            if (written != named) {
+                QVERIFY(S_ISLNK(statOf(named).st_mode));
+            }
+        } else {
+            // Qt may warn first about the user's runtime folder.
+            QVERIFY2(message.startsWith("exit 1: ") &&
+                         message.endsWith(QStringLiteral("corvane: ") + refusal.arg(named) + "\n"),
+                     qPrintable(message));
+            if (place != Place::LoopOfLinks) {
+                QCOMPARE(readAll(named), kOldBytes);
+            }
+        }
+        // No temporary file is left behind, and nothing else appears.
+        const auto besideTarget = [&](QStringList names) {
+            names.removeAll(QFileInfo(target).fileName());
+            return names;
+        };
+        QCOMPARE(besideTarget(QDir(mountPoint_)
+                                  .entryList(QDir::AllEntries | QDir::System | QDir::Hidden |
+                                             QDir::NoDotAndDotDot)),
+                 besideTarget(before));
+    }
+
+private:
+    void writeOld(const QString& path, mode_t mode, uid_t owner, gid_t group) {
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write(kOldBytes);
+        old.close();
+        QCOMPARE(::chown(nameOf(path).constData(), owner, group), 0);
+        QCOMPARE(::chmod(nameOf(path).constData(), mode), 0);
     }
 };
 

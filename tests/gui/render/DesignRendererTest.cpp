@@ -252,6 +252,28 @@ private slots:
         QCOMPARE(ShownColor(image, {790, 590}), 0xFF8B4513u);
     }
 
+    // The smallest file that once overflowed an int while its band was laid
+    // out (an angle of 6e307 degrees is infinite in radians): the record is
+    // left out, the rest of the design is drawn, and the sanitizers see no
+    // overflow, in a full paint or a repaint of that record.
+    void anAngleBeyondDrawingLeavesItsRecordOut() {
+        QFile file(QStringLiteral(CORVANE_TEST_DATA "/angle-beyond-drawing.csv"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        BowlModel model = defaultModel();
+        QVERIFY(ReadDesignCsv(std::string_view(bytes.constData(), size_t(bytes.size())), model).ok);
+        QCOMPARE(model.SegmentTable[1].LeftAngle, 6e307);
+        model.SymmetrySectors = 0;
+        DesignPicture picture;
+        picture.paintAll(model, QSize(1000, 700), 1.0);
+        QCOMPARE(ShownColor(picture.image(), {500, 350}), 0xFF8B4513u);
+        QCOMPARE(ShownColor(picture.image(), {500 + 278, 350}), kBlankColor);
+        QCOMPARE(ShownColor(picture.image(), {500, 350 - 278}), kBlankColor);
+        model.SegmentTable[1].SegmentColor = 0xFF68315Bu;
+        picture.repaintRecords(model, {1});
+        QCOMPARE(ShownColor(picture.image(), {500 + 278, 350}), kBlankColor);
+    }
+
     // Negative Rows and Segments together leave the design without rings:
     // no circles, no joints, no tally rows.
     void negativeRowsAndSegmentsDrawNoRings() {

@@ -106,7 +106,7 @@ bool NumberTextIsLarge(std::string_view text, bool hex) {
     return magnitude > 0;
 }
 
-std::optional<double> ParseUnsignedDouble(std::string_view text) {
+std::optional<double> ParseUnsignedDouble(std::string_view text, std::size_t* consumed = nullptr) {
     // from_chars takes its own '-', which the text after our sign must not have.
     if (text.empty() || text[0] == '-' || text[0] == '+') {
         return std::nullopt;
@@ -116,6 +116,9 @@ std::optional<double> ParseUnsignedDouble(std::string_view text) {
     const auto format = hex ? std::chars_format::hex : std::chars_format::general;
     double value = 0.0;
     const auto result = std::from_chars(body.data(), body.data() + body.size(), value, format);
+    if (consumed != nullptr) {
+        *consumed = static_cast<std::size_t>(result.ptr - text.data());
+    }
     if (result.ec == std::errc::result_out_of_range) {
         return NumberTextIsLarge(body, hex) ? HUGE_VAL : 0.0;
     }
@@ -125,7 +128,136 @@ std::optional<double> ParseUnsignedDouble(std::string_view text) {
     return value;
 }
 
+std::size_t DigitsEnd(std::string_view text, std::size_t from) {
+    while (from < text.size() && IsDecimalDigit(text[from])) {
+        ++from;
+    }
+    return from;
+}
+
+double DigitsValue(std::string_view digits) {
+    double value = 0.0;
+    std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    return value;
+}
+
+bool IsSign(char c) {
+    return c == '-' || c == '+';
+}
+
+enum class FractionKind { Absent, Refused, Read };
+
+struct Fraction {
+    FractionKind kind = FractionKind::Absent;
+    double value = 0.0;
+};
+
+// "N/D" (digits, a slash, digits) at from. A slash with nothing after it yet
+// is no fraction; one with a sign after it, a zero denominator or a number
+// going on after the denominator is a mistyped one.
+Fraction FractionAt(std::string_view text, std::size_t from) {
+    const std::size_t slash = DigitsEnd(text, from);
+    if (slash == from || slash >= text.size() || text[slash] != '/') {
+        return {};
+    }
+    const std::size_t denominatorStart = slash + 1;
+    if (denominatorStart < text.size() && IsSign(text[denominatorStart])) {
+        return {FractionKind::Refused};
+    }
+    const std::size_t end = DigitsEnd(text, denominatorStart);
+    if (end == denominatorStart) {
+        return {};
+    }
+    const double denominator = DigitsValue(text.substr(denominatorStart, end - denominatorStart));
+    const bool continues =
+        end < text.size() && (text[end] == '/' || text[end] == '.' || text[end] == ',');
+    if (denominator == 0.0 || continues) {
+        return {FractionKind::Refused};
+    }
+    return {FractionKind::Read, DigitsValue(text.substr(from, slash - from)) / denominator};
+}
+
+bool IsSeparatorChar(char c) {
+    return IsCSpace(c) || IsSign(c);
+}
+
+// Blanks only, or one hyphen alone, stand between a whole number and its fraction.
+bool IsMixedSeparator(std::string_view separator) {
+    return separator == "-" ||
+           std::all_of(separator.begin(), separator.end(), [](char c) { return IsCSpace(c); });
+}
+
+// The fraction, if any, after the separator that follows the whole part at from.
+Fraction FractionAfterSeparator(std::string_view text, std::size_t from, bool* wellSeparated) {
+    std::size_t start = from;
+    while (start < text.size() && IsSeparatorChar(text[start])) {
+        ++start;
+    }
+    if (start == from) {
+        return {};
+    }
+    *wellSeparated = IsMixedSeparator(text.substr(from, start - from));
+    return FractionAt(text, start);
+}
+
+std::optional<double> UnsignedLength(std::string_view text);
+
+// A decimal number; a fraction after it or in it is a mistyped length.
+std::optional<double> UnsignedDecimalLength(std::string_view text) {
+    std::size_t consumed = 0;
+    const std::optional<double> value = ParseUnsignedDouble(text, &consumed);
+    if (!value) {
+        return std::nullopt;
+    }
+    const bool wholeDigits = DigitsEnd(text, 0) == consumed;
+    if (wholeDigits && consumed + 1 < text.size() && text[consumed] == ',' &&
+        IsDecimalDigit(text[consumed + 1])) {
+        std::string dotted(text);
+        dotted[consumed] = '.';
+        return UnsignedLength(dotted);
+    }
+    const bool slashThenNumber = consumed + 1 < text.size() && text[consumed] == '/' &&
+                                 (IsDecimalDigit(text[consumed + 1]) || IsSign(text[consumed + 1]));
+    if (slashThenNumber) {
+        return std::nullopt;
+    }
+    bool wellSeparated = false;
+    if (FractionAfterSeparator(text, consumed, &wellSeparated).kind != FractionKind::Absent) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<double> UnsignedLength(std::string_view text) {
+    const Fraction fraction = FractionAt(text, 0);
+    if (fraction.kind != FractionKind::Absent) {
+        return fraction.kind == FractionKind::Read ? std::optional(fraction.value) : std::nullopt;
+    }
+    const std::size_t wholeEnd = DigitsEnd(text, 0);
+    if (wholeEnd > 0) {
+        bool wellSeparated = false;
+        const Fraction part = FractionAfterSeparator(text, wholeEnd, &wellSeparated);
+        if (part.kind == FractionKind::Read && wellSeparated) {
+            return DigitsValue(text.substr(0, wholeEnd)) + part.value;
+        }
+        if (part.kind != FractionKind::Absent) {
+            return std::nullopt;
+        }
+    }
+    return UnsignedDecimalLength(text);
+}
+
 }  // namespace
+
+std::optional<double> ParseLeadingLength(std::string_view text) {
+    text = SkipCSpace(text);
+    const bool negative = TakeSign(text);
+    const std::optional<double> magnitude = UnsignedLength(text);
+    if (!magnitude) {
+        return std::nullopt;
+    }
+    return negative ? -*magnitude : *magnitude;
+}
 
 std::optional<double> ParseLeadingDouble(std::string_view text) {
     text = SkipCSpace(text);

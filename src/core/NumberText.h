@@ -23,6 +23,17 @@ std::optional<int> ParseLeadingInt(std::string_view text);
 // aside) must be such a number with exactly one comma. Nothing otherwise.
 std::optional<double> ParseDecimalCommaNumber(std::string_view text);
 
+// A length as a woodworker types it: a decimal number as ParseLeadingDouble
+// reads it (anything after it ignored), a decimal comma between digits
+// ("9,5"), a fraction ("3/4") or a whole number and a fraction, apart by
+// blanks or one hyphen ("9 1/2", "9-1/2"). A sign in front covers the whole
+// length ("-9 1/2" is -9.5). Nothing when no length begins the text, and
+// nothing for a fraction that is plainly mistyped: a zero denominator, a sign
+// or a decimal inside it ("9 -1/2", "1/-2", "1.5/2", "9.5 1/2") or more than
+// one slash ("1/2/3"). A fraction not yet complete ("9 1/") is ignored as any
+// other text after the number is, so that typing passes through it quietly.
+std::optional<double> ParseLeadingLength(std::string_view text);
+
 double StrToD(std::string_view text);   // 0 when there is no number
 int AtoI(std::string_view text);        // 0 when there are no digits
 Argb StrToUl16(std::string_view text);  // strtoul base 16, FFFFFFFF when too large

@@ -86,6 +86,68 @@ TEST(NumberTextTest, ParseDecimalCommaNumberTakesOnlyAWholeNumberWithOneComma) {
     }
 }
 
+// Lengths as woodworkers type them; a mistyped fraction is refused rather
+// than read as the whole number in front of it.
+TEST(NumberTextTest, ParseLeadingLengthReadsDecimalsAndFractions) {
+    const DoubleCase cases[] = {
+        {"9.5", 9.5},
+        {"3.5abc", 3.5},
+        {"9 1/2", 9.5},
+        {"9-1/2", 9.5},
+        {"3/4", 0.75},
+        {" 9\t 1/2 in", 9.5},
+        {"-3/4", -0.75},
+        {"-9 1/2", -9.5},
+        {"+9-1/2", 9.5},
+        {"0/4", 0.0},
+        {"9 5/4", 10.25},
+        {"1/3", 1.0 / 3.0},
+        {"09 01/02", 9.5},
+        {"9,5", 9.5},
+        {"-0,25mm", -0.25},
+        {"1e1", 10.0},
+        {"9 ", 9.0},
+        {"9 1", 9.0},
+        {"9 1/", 9.0},
+        {"3/", 3.0},
+        {"9-", 9.0},
+        {"9 - x", 9.0},
+        {"9 1/2 3/4", 9.5},
+        {"", std::nullopt},
+        {"abc", std::nullopt},
+        {"1/0", std::nullopt},
+        {"9 1/0", std::nullopt},
+        {"0/0", std::nullopt},
+        {"9 -1/2", std::nullopt},
+        {"9 - 1/2", std::nullopt},
+        {"9--1/2", std::nullopt},
+        {"9 +1/2", std::nullopt},
+        {"1/-2", std::nullopt},
+        {"1/+2", std::nullopt},
+        {"9 1/-2", std::nullopt},
+        {"1/2/3", std::nullopt},
+        {"9 1/2/3", std::nullopt},
+        {"1.5/2", std::nullopt},
+        {"1/2.5", std::nullopt},
+        {"9.5 1/2", std::nullopt},
+        {"1e2/3", std::nullopt},
+        {"0x1/2", std::nullopt},
+        {"9,5 1/2", std::nullopt},
+        {"1,5/2", std::nullopt},
+        {"3/4,5", std::nullopt},
+        {"- 3/4", std::nullopt},
+        {"/2", std::nullopt},
+        {"--3/4", std::nullopt},
+    };
+    for (const DoubleCase& c : cases) {
+        const std::optional<double> got = ParseLeadingLength(c.text);
+        ASSERT_EQ(got.has_value(), c.expected.has_value()) << '"' << c.text << '"';
+        if (got) {
+            EXPECT_EQ(*got, *c.expected) << '"' << c.text << '"';
+        }
+    }
+}
+
 TEST(NumberTextTest, ParseLeadingDoubleAgreesWithStrtodInTheCLocale) {
     ASSERT_STREQ(std::setlocale(LC_NUMERIC, nullptr), "C");
     const char* inputs[] = {
@@ -254,6 +316,8 @@ TEST(NumberTextTest, NumbersIgnoreTheUserLocale) {
 
     EXPECT_EQ(ParseLeadingDouble("3.5"), 3.5);
     EXPECT_EQ(ParseLeadingDouble("3,5"), 3.0);
+    EXPECT_EQ(ParseLeadingLength("9 1/2"), 9.5);
+    EXPECT_EQ(ParseLeadingLength("3.5"), 3.5);
     EXPECT_EQ(FormatFixed2(3.5), "3.50");
     EXPECT_EQ(FormatG15(0.25), "0.25");
 

@@ -55,7 +55,6 @@ const std::vector<Accelerator>& accelerators() {
         {QKeySequence(Qt::SHIFT | Qt::Key_Insert), cmd::EditPaste},
         {QKeySequence(Qt::CTRL | Qt::Key_X), cmd::EditCut},
         {QKeySequence(Qt::SHIFT | Qt::Key_Delete), cmd::EditCut},
-        {QKeySequence(Qt::CTRL | Qt::Key_Z), cmd::EditUndo},
         {QKeySequence(Qt::ALT | Qt::Key_Backspace), cmd::EditUndo},
         {QKeySequence(Qt::Key_F6), cmd::NextPane},
         {QKeySequence(Qt::SHIFT | Qt::Key_F6), cmd::PrevPane},
@@ -186,6 +185,9 @@ void MainWindow::buildMenuBar() {
                 QAction* action =
                     makeCommandAction(entry.id, QString::fromLatin1(entry.text), open.back());
                 action->setCheckable(isCheckable(entry.id));
+                if (const char* keys = MenuShortcutOf(entry.id)) {
+                    action->setShortcut(QKeySequence(QString::fromLatin1(keys)));
+                }
                 if (entry.id >= cmd::LookFirst && entry.id <= cmd::LookLast) {
                     looks->addAction(action);
                 }

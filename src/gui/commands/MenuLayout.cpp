@@ -125,4 +125,21 @@ const std::vector<MenuEntry>& MenuLayout() {
     return layout;
 }
 
+const std::vector<MenuShortcut>& MenuShortcuts() {
+    static const std::vector<MenuShortcut> table = {
+        {cmd::SaveCsv, "Ctrl+S"},      {cmd::OpenCsv, "Ctrl+O"},    {cmd::Print, "Ctrl+P"},
+        {cmd::UndoLastFill, "Ctrl+Z"}, {cmd::HelpForCorvane, "F1"},
+    };
+    return table;
+}
+
+const char* MenuShortcutOf(int commandId) {
+    for (const MenuShortcut& shortcut : MenuShortcuts()) {
+        if (shortcut.id == commandId) {
+            return shortcut.keys;
+        }
+    }
+    return nullptr;
+}
+
 }  // namespace corvane

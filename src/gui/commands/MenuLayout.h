@@ -16,4 +16,15 @@ struct MenuEntry {
 
 const std::vector<MenuEntry>& MenuLayout();
 
+// The keys that desktop programs share, shown beside their menu items; in
+// the portable notation of key sequences ("Ctrl+S").
+struct MenuShortcut {
+    int id;
+    const char* keys;
+};
+
+const std::vector<MenuShortcut>& MenuShortcuts();
+// The keys of a menu item; nullptr when it has none.
+const char* MenuShortcutOf(int commandId);
+
 }  // namespace corvane

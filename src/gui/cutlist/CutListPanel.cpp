@@ -2,15 +2,17 @@
 
 #include "BowlModel.h"
 #include "DesignSurface.h"
+#include "LengthSpinBox.h"
 
 #include <QComboBox>
-#include <QDoubleSpinBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <cmath>
 
 namespace corvane {
 
@@ -84,7 +86,7 @@ QWidget* CutListPanel::buildSettingsRow() {
     units_->addItem(QStringLiteral("Inches"));
     units_->addItem(QStringLiteral("Millimetres"));
     units_->setCurrentIndex(unit() == LengthUnit::Millimetres ? 1 : 0);
-    kerf_ = new QDoubleSpinBox(row);
+    kerf_ = new LengthSpinBox(row);
     configureKerfBox();
     layout->addWidget(new QLabel(QStringLiteral("Kerf:")));
     layout->addWidget(kerf_);
@@ -97,14 +99,22 @@ QWidget* CutListPanel::buildSettingsRow() {
 }
 
 // The kerf is kept in inches and shown in the chosen units.
+// A kerf being typed is left as typed: rewriting "1" as "1.000 in" would put
+// the rest of "1/8" after the suffix.
 void CutListPanel::configureKerfBox() {
     const QSignalBlocker blocker(kerf_);
     const bool metric = unit() == LengthUnit::Millimetres;
-    kerf_->setDecimals(metric ? 1 : 3);
-    kerf_->setSingleStep(metric ? 0.1 : 0.005);
-    kerf_->setRange(0.0, metric ? kMillimetresPerInch : 1.0);
-    kerf_->setSuffix(metric ? QStringLiteral(" mm") : QStringLiteral(" in"));
-    kerf_->setValue(metric ? kerfInches() * kMillimetresPerInch : kerfInches());
+    const QString suffix = metric ? QStringLiteral(" mm") : QStringLiteral(" in");
+    if (kerf_->suffix() != suffix) {
+        kerf_->setDecimals(metric ? 1 : 3);
+        kerf_->setSingleStep(metric ? 0.1 : 0.005);
+        kerf_->setRange(0.0, metric ? kMillimetresPerInch : 1.0);
+        kerf_->setSuffix(suffix);
+    }
+    const double shown = metric ? kerfInches() * kMillimetresPerInch : kerfInches();
+    if (std::abs(kerf_->value() - shown) > 1e-9) {
+        kerf_->setValue(shown);
+    }
 }
 
 void CutListPanel::onUnitChosen() {

@@ -26,7 +26,7 @@ void RefuseField(QLineEdit& field, const char* message) {
 }  // namespace
 
 std::optional<double> NumberFieldValue(const QLineEdit& field) {
-    return ParseLeadingDouble(LeadingText(field, kNumberTextLimit));
+    return ParseLeadingLength(LeadingText(field, kNumberTextLimit));
 }
 
 std::optional<int> IntegerFieldValue(const QLineEdit& field) {

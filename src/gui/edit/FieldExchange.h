@@ -19,7 +19,8 @@ std::optional<int> IntegerFieldValue(const QLineEdit& field);
 // Reading and writing dialog edit fields. A field that cannot be read shows
 // its message, takes the keyboard focus and has its whole text selected.
 
-// The decimal number at the start of the text; "Enter a number." otherwise.
+// The length at the start of the text, a decimal or a fraction ("9 1/2");
+// "Enter a number." otherwise.
 std::optional<double> ReadNumberField(QLineEdit& field);
 // The whole number at the start of the text; "Enter an integer." otherwise.
 std::optional<int> ReadIntegerField(QLineEdit& field);

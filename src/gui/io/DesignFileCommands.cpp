@@ -26,7 +26,25 @@ bool DesignFileCommands::saveCsv() {
     return result.ok;
 }
 
+bool DesignFileCommands::mayReplaceDesign() {
+    if (!view_.document().hasUnsavedChanges()) {
+        return true;
+    }
+    switch (DialogService::instance().askSaveChanges(view_.window())) {
+        case SaveChangesAnswer::Discard:
+            return true;
+        case SaveChangesAnswer::Save:
+            return saveCsv();
+        case SaveChangesAnswer::Cancel:
+            break;
+    }
+    return false;
+}
+
 void DesignFileCommands::openCsv() {
+    if (!mayReplaceDesign()) {
+        return;
+    }
     const QString chosen = DialogService::instance().chooseFile(
         &view_, {QStringLiteral("CSV Files (*.csv)|*.csv||"), QStringLiteral("csv"), false});
     if (!chosen.isEmpty()) {

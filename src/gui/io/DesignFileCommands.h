@@ -16,7 +16,12 @@ public:
 
     // True when the design was written.
     bool saveCsv();
+    // Asks first when the design has changes that were not saved.
     void openCsv();
+    // True when the design on screen may make way for another: no unsaved
+    // changes, Discard, or a successful Save. Cancel, or a Save that was
+    // cancelled or failed, keeps it.
+    bool mayReplaceDesign();
     // Opens a design named on the command line; failures are shown, success is quiet.
     bool openPath(const QString& path, bool announceSuccess);
 

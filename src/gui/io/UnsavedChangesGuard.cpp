@@ -2,7 +2,6 @@
 
 #include "DesignFileCommands.h"
 #include "DesignSurface.h"
-#include "DialogService.h"
 
 namespace corvane {
 
@@ -14,18 +13,7 @@ bool UnsavedChangesGuard::hasUnsavedChanges() const {
 }
 
 bool UnsavedChangesGuard::confirmClose() {
-    if (!hasUnsavedChanges()) {
-        return true;
-    }
-    switch (DialogService::instance().askSaveChanges(view_.window())) {
-        case SaveChangesAnswer::Discard:
-            return true;
-        case SaveChangesAnswer::Save:
-            return files_.saveCsv();
-        case SaveChangesAnswer::Cancel:
-            break;
-    }
-    return false;
+    return files_.mayReplaceDesign();
 }
 
 }  // namespace corvane

@@ -26,10 +26,10 @@ void LengthField::showLength(double inches, LengthUnit unit) {
     setProblem(QString());
 }
 
-// Read as the parameters box reads its numbers: the number at the start of
-// the text, whatever follows.
+// Read as the parameters box reads its diameters: the length, decimal or
+// fraction, at the start of the text, whatever follows.
 void LengthField::onEdited(const QString& text) {
-    const std::optional<double> value = ParseLeadingDouble(text.toStdString());
+    const std::optional<double> value = ParseLeadingLength(text.toStdString());
     if (!value) {
         setProblem(QStringLiteral("Enter a number."));
         return;

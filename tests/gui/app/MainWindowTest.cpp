@@ -8,6 +8,7 @@
 #include "MainWindow.h"
 #include "ScriptedDialogs.h"
 #include "TestEnvironment.h"
+#include "ViewProbe.h"
 #include "WindowPlacement.h"
 
 #include <QDir>
@@ -148,6 +149,53 @@ private slots:
         QMenu* parameters = frame->menuBar()->actions()[1]->menu();
         QVERIFY(parameters->actions().first()->isSeparator());
         QVERIFY(parameters->actionGeometry(parameters->actions().first()).height() > 0);
+    }
+
+    // The keys shown in the menus, each bound once; the framework's undo keeps
+    // only Alt+Backspace, and Ctrl+Z undoes the last fill.
+    void shortcutsAreShownInTheMenus_data() {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("keys");
+        QTest::newRow("save") << cmd::SaveCsv << "Ctrl+S";
+        QTest::newRow("open") << cmd::OpenCsv << "Ctrl+O";
+        QTest::newRow("print") << cmd::Print << "Ctrl+P";
+        QTest::newRow("undo") << cmd::UndoLastFill << "Ctrl+Z";
+        QTest::newRow("help") << cmd::HelpForCorvane << "F1";
+        QTest::newRow("framework undo") << cmd::EditUndo << "Alt+Backspace";
+    }
+
+    void shortcutsAreShownInTheMenus() {
+        QFETCH(int, id);
+        QFETCH(QString, keys);
+        Application app(test::TestEnvironment::document());
+        QVERIFY(app.showMainWindow());
+        MainWindow* frame = app.mainWindow();
+        const QKeySequence sequence(keys);
+        QList<QAction*> bound;
+        for (QAction* action : frame->findChildren<QAction*>()) {
+            if (action->shortcuts().contains(sequence)) {
+                bound << action;
+            }
+        }
+        QCOMPARE(bound.size(), 1);
+        QCOMPARE(bound.first()->data().toInt(), id);
+        if (id != cmd::EditUndo) {
+            QCOMPARE(bound.first(), frame->menuAction(id));
+            QVERIFY(qobject_cast<QMenu*>(bound.first()->parent()) != nullptr);
+        }
+    }
+
+    void ctrlZUndoesTheLastFill() {
+        Application app(test::TestEnvironment::document());
+        QVERIFY(app.showMainWindow());
+        MainWindow* frame = app.mainWindow();
+        QVERIFY(QTest::qWaitForWindowActive(frame));
+        DesignView& view = *frame->view();
+        test::ClickView(view, test::SegmentPoint(view.model(), view.layout(), 5));
+        QCOMPARE(view.model().FillHistory.size(), size_t(1));
+        QTest::keySequence(frame, QKeySequence(QStringLiteral("Ctrl+Z")));
+        QCOMPARE(view.model().FillHistory.size(), size_t(0));
+        QCOMPARE(view.model().SegmentTable[5].SegmentColorName, std::string("blank"));
     }
 
     void viewIsPaintedWhenTheFrameIsShown() {

@@ -13,6 +13,7 @@
 #include "TestEnvironment.h"
 #include "ViewProbe.h"
 
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QLabel>
 #include <QPrinter>
@@ -20,6 +21,7 @@
 #include <QTableWidget>
 #include <QtTest>
 
+#include <cmath>
 #include <memory>
 
 using namespace corvane;
@@ -121,6 +123,7 @@ private slots:
         QVERIFY(frame().runCommand(cmd::SaveCsv));
         QVERIFY(frame().runCommand(cmd::ClearAllSegmentColors));
         QCOMPARE(shownCounts(), tallyCounts());
+        dialogs().saveChangesAnswers.push_back(SaveChangesAnswer::Discard);
         dialogs().fileAnswers.push_back(tempPath("follow.csv"));
         QVERIFY(frame().runCommand(cmd::OpenCsv));
         QCOMPARE(shownCounts()[2].first(), (QPair<QString, int>{"Maple", 1}));
@@ -276,6 +279,52 @@ private slots:
         QTest::keyClicks(field, "152.45");
         QVERIFY(field->problem().endsWith(QStringLiteral("at most 6 in (152.4 mm).")));
         QCOMPARE(settings.ringHeightInches(), 6.0);
+
+        panel().setUnit(LengthUnit::Inches);
+        field->selectAll();
+        QTest::keyClicks(field, "1-1/4");
+        QCOMPARE(settings.ringHeightInches(), 1.25);
+        field->selectAll();
+        QTest::keyClicks(field, "1 -1/4");  // "1" on the way was taken
+        QCOMPARE(field->problem(), QStringLiteral("Enter a number."));
+        QCOMPARE(settings.ringHeightInches(), 1.0);
+        LengthField* wall = preview->wallThicknessField();
+        wall->selectAll();
+        QTest::keyClicks(wall, "3/8");
+        QCOMPARE(settings.wallThicknessInches(), 0.375);
+    }
+
+    // The kerf is typed as a decimal or a fraction and taken keystroke by
+    // keystroke; text that is no length, or a kerf beyond the box's range, is
+    // not taken, so the kerf stays at what the last readable text gave.
+    void kerfTakesFractions_data() {
+        QTest::addColumn<bool>("metric");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<double>("kerfInches");
+        const double previous = kDefaultKerfInches;
+        QTest::newRow("decimal") << false << "0.1" << 0.1;
+        QTest::newRow("fraction") << false << "1/4" << 0.25;
+        QTest::newRow("finer than shown") << false << "3/32" << 0.09375;
+        QTest::newRow("mixed") << false << "0 3/8" << 0.375;
+        QTest::newRow("zero denominator") << false << "1/0" << 1.0;
+        QTest::newRow("two slashes") << false << "1/2/3" << 0.5;
+        QTest::newRow("beyond range") << false << "1 1/2" << 1.0;
+        QTest::newRow("letters") << false << "abc" << previous;
+        QTest::newRow("millimetres") << true << "2 1/2" << 2.5 / 25.4;
+        QTest::newRow("decimal comma") << true << "3,2" << 3.2 / 25.4;
+    }
+
+    void kerfTakesFractions() {
+        QFETCH(bool, metric);
+        QFETCH(QString, typed);
+        QFETCH(double, kerfInches);
+        panel().setUnit(metric ? LengthUnit::Millimetres : LengthUnit::Inches);
+        auto* kerf = panel().findChild<QDoubleSpinBox*>();
+        QVERIFY(kerf != nullptr);
+        kerf->selectAll();
+        QTest::keyClicks(kerf, typed);
+        QTest::keyClick(kerf, Qt::Key_Return);
+        QVERIFY(std::abs(panel().kerfInches() - kerfInches) < 1e-9);
     }
 
     void printCutListFlowsOverPages() {

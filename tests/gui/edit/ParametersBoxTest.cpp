@@ -294,6 +294,13 @@ private slots:
         row("minus then digit", BoxField::FontSize, "-2", "-", "Enter an integer.", 12.0);
         row("exponent", BoxField::OD, "1e1", "1e", "", 10.0);
         row("sign of rows", BoxField::Rows, "+9", "+", "Enter an integer.", 9.0);
+        // Diameters take fractions; a mistyped one keeps what came before it.
+        row("mixed fraction", BoxField::OD, "9 1/2", "9 1/", "", 9.5);
+        row("hyphenated fraction", BoxField::ID, "2-3/4", "2-3/", "", 2.75);
+        row("fraction alone", BoxField::ID, "3/4", "3/", "", 0.75);
+        row("negative inside", BoxField::OD, "9 -1/2", "9 -1/2", "Enter a number.", 9.0);
+        row("zero denominator", BoxField::OD, "9 1/0", "9 1/0", "Enter a number.", 9.0);
+        row("two slashes", BoxField::ID, "1/2/3", "1/2/3", "Enter a number.", 0.5);
     }
 
     void typingNeverManglesAValue() {

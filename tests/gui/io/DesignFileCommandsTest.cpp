@@ -77,7 +77,11 @@ class DesignFileCommandsTest : public test::AppTestCase {
         dialogs().fileAnswers.push_back(chosen);
         QVERIFY(frame().runCommand(cmd::SaveCsv));
     }
+    // Opens over the design on screen, whatever its changes.
     void open(const QString& chosen) {
+        if (view().document().hasUnsavedChanges()) {
+            dialogs().saveChangesAnswers.push_back(SaveChangesAnswer::Discard);
+        }
         dialogs().fileAnswers.push_back(chosen);
         QVERIFY(frame().runCommand(cmd::OpenCsv));
     }
@@ -114,6 +118,61 @@ private slots:
         open(QString());
         QVERIFY(dialogs().messages.isEmpty());
         QCOMPARE(model().FillHistory.size(), size_t(1));
+    }
+
+    // Open on a changed design asks first. Cancel, or a Save that is
+    // cancelled or fails, keeps the design and shows no file dialog.
+    void openAsksBeforeReplacingAChangedDesign_data() {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("savePath");  // the save dialog's answer after Save
+        QTest::addColumn<bool>("opened");
+        QTest::addColumn<QStringList>("messages");
+        const QString saved = QStringLiteral("Corvane saved successfully.");
+        const QString loaded = QStringLiteral("Corvane loaded successfully.");
+        QTest::newRow("cancel") << int(SaveChangesAnswer::Cancel) << QString() << false
+                                << QStringList();
+        QTest::newRow("discard") << int(SaveChangesAnswer::Discard) << QString() << true
+                                 << QStringList{loaded};
+        QTest::newRow("save") << int(SaveChangesAnswer::Save) << QStringLiteral("kept.csv") << true
+                              << QStringList{saved, loaded};
+        QTest::newRow("save cancelled")
+            << int(SaveChangesAnswer::Save) << QString() << false << QStringList();
+        QTest::newRow("save fails")
+            << int(SaveChangesAnswer::Save) << QStringLiteral("/nonexistent-directory/kept.csv")
+            << false << QStringList{"Failed to open file for saving."};
+    }
+
+    void openAsksBeforeReplacingAChangedDesign() {
+        QFETCH(int, answer);
+        QFETCH(QString, savePath);
+        QFETCH(bool, opened);
+        QFETCH(QStringList, messages);
+        save(path("other.csv"));  // an empty design
+        click(5);
+        dialogs().messages.clear();
+        dialogs().saveChangesAnswers.push_back(static_cast<SaveChangesAnswer>(answer));
+        const bool saves = answer == int(SaveChangesAnswer::Save);
+        if (saves) {
+            dialogs().fileAnswers.push_back(
+                savePath.startsWith('/') || savePath.isEmpty() ? savePath : path(savePath));
+        }
+        if (opened) {
+            dialogs().fileAnswers.push_back(path("other.csv"));
+        }
+        const qsizetype fileDialogs = dialogs().fileRequests.size();
+        QVERIFY(frame().runCommand(cmd::OpenCsv));
+        QCOMPARE(dialogs().saveChangesAnswers.size(), size_t(0));
+        QCOMPARE(dialogs().fileRequests.size() - fileDialogs, qsizetype(saves) + qsizetype(opened));
+        QCOMPARE(dialogs().messages.size(), messages.size());
+        for (qsizetype i = 0; i < messages.size(); ++i) {
+            QVERIFY2(dialogs().messages[i].startsWith(messages[i]),
+                     qPrintable(dialogs().messages[i]));
+        }
+        QCOMPARE(model().FillHistory.size(), size_t(opened ? 0 : 1));
+        QCOMPARE(view().document().hasUnsavedChanges(), !opened);
+        if (saves && opened) {
+            QVERIFY(readAll(path(savePath)).contains("Walnut"));
+        }
     }
 
     void roundTripRestoresColoursHistoryAndPicture() {

@@ -115,7 +115,7 @@ double DecimalOf(const Field& field) {
             return *value;
         }
     }
-    return StrToD(field.text);
+    return LeadingDoubleOrZero(field.text);
 }
 
 struct DesignParameters {
@@ -140,9 +140,9 @@ HeaderLine ApplyHeaderLine(std::string_view line, DesignParameters& parameters) 
     } else if (key.text == "OD") {
         parameters.od = DecimalOf(value);
     } else if (key.text == "Rows") {
-        parameters.rows = AtoI(value.text);
+        parameters.rows = LeadingIntOrZero(value.text);
     } else if (key.text == "Segments") {
-        parameters.segments = AtoI(value.text);
+        parameters.segments = LeadingIntOrZero(value.text);
     } else {
         return key.text == kSegmentSectionKey ? HeaderLine::SectionMarker : HeaderLine::Other;
     }
@@ -208,7 +208,8 @@ void StoreSegmentCenter(std::string_view text, IntPoint& center) {
     if (semicolon == std::string_view::npos) {
         return;
     }
-    center = {AtoI(text.substr(0, semicolon)), AtoI(text.substr(semicolon + 1))};
+    center = {LeadingIntOrZero(text.substr(0, semicolon)),
+              LeadingIntOrZero(text.substr(semicolon + 1))};
 }
 
 void StoreColumns(const RowColumns& columns, SegmentProp& segment) {
@@ -216,11 +217,11 @@ void StoreColumns(const RowColumns& columns, SegmentProp& segment) {
     segment.OuterRadius = DecimalOf(columns[1]);
     segment.LeftAngle = DecimalOf(columns[2]);
     segment.RightAngle = DecimalOf(columns[3]);
-    segment.SectorNumber = AtoI(columns[4].text);
+    segment.SectorNumber = LeadingIntOrZero(columns[4].text);
     StoreSegmentCenter(columns[5].text, segment.SegmentCenter);
-    segment.SegmentColor = StrToUl16(columns[6].text);
+    segment.SegmentColor = LeadingHexColor(columns[6].text);
     segment.SegmentColorName = columns[8].text;
-    segment.SegmentRow = AtoI(columns[9].text);
+    segment.SegmentRow = LeadingIntOrZero(columns[9].text);
 }
 
 struct FillTriple {
@@ -253,9 +254,9 @@ StagedRows ReadSegmentRows(LineCursor& lines, const BowlModel& model, std::int64
         SegmentProp segment = model.SegmentTable[static_cast<std::size_t>(k)];
         StoreColumns(*columns, segment);
         staged.records.push_back(std::move(segment));
-        const int fillOrder = AtoI((*columns)[10].text);
+        const int fillOrder = LeadingIntOrZero((*columns)[10].text);
         if (fillOrder > 0) {
-            staged.fills.push_back({StrToUl16((*columns)[7].text), fillOrder, k});
+            staged.fills.push_back({LeadingHexColor((*columns)[7].text), fillOrder, k});
         }
     }
     return staged;

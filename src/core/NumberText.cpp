@@ -328,15 +328,15 @@ std::optional<double> ParseDecimalCommaNumber(std::string_view text) {
     return ParseLeadingDouble(number);
 }
 
-double StrToD(std::string_view text) {
+double LeadingDoubleOrZero(std::string_view text) {
     return ParseLeadingDouble(text).value_or(0.0);
 }
 
-int AtoI(std::string_view text) {
+int LeadingIntOrZero(std::string_view text) {
     return ParseLeadingInt(text).value_or(0);
 }
 
-Argb StrToUl16(std::string_view text) {
+Argb LeadingHexColor(std::string_view text) {
     text = SkipCSpace(text);
     const bool negative = TakeSign(text);
     if (text.size() >= 3 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X') &&

@@ -34,9 +34,11 @@ std::optional<double> ParseDecimalCommaNumber(std::string_view text);
 // other text after the number is, so that typing passes through it quietly.
 std::optional<double> ParseLeadingLength(std::string_view text);
 
-double StrToD(std::string_view text);   // 0 when there is no number
-int AtoI(std::string_view text);        // 0 when there are no digits
-Argb StrToUl16(std::string_view text);  // strtoul base 16, FFFFFFFF when too large
+// The number a field begins with, as the design file's reader has always
+// read it (the C library's strtod, atoi and strtoul of base 16).
+double LeadingDoubleOrZero(std::string_view text);  // 0 when there is no number
+int LeadingIntOrZero(std::string_view text);        // 0 when there are no digits
+Argb LeadingHexColor(std::string_view text);        // 0 without digits, FFFFFFFF when too large
 
 std::string FormatFixed(double value, int decimals);  // "%.*f"
 std::string FormatFixed2(double value);               // "%.2f"

@@ -63,7 +63,7 @@ TEST(NumberTextTest, ParseLeadingDoubleReadsTheLongestNumberThatBeginsTheText) {
     }
     EXPECT_TRUE(std::isnan(*ParseLeadingDouble("nan(123)")));
     EXPECT_TRUE(std::signbit(*ParseLeadingDouble("-nan")));
-    EXPECT_EQ(StrToD("no number"), 0.0);
+    EXPECT_EQ(LeadingDoubleOrZero("no number"), 0.0);
 }
 
 // The C library in the "C" locale is the reference, down to the last bit.
@@ -203,7 +203,7 @@ TEST(NumberTextTest, ParseLeadingIntStopsAtTheFirstNonDigitAndSaturates) {
     };
     for (const IntCase& c : cases) {
         EXPECT_EQ(ParseLeadingInt(c.text), c.expected) << '"' << c.text << '"';
-        EXPECT_EQ(AtoI(c.text), c.expected.value_or(0)) << '"' << c.text << '"';
+        EXPECT_EQ(LeadingIntOrZero(c.text), c.expected.value_or(0)) << '"' << c.text << '"';
     }
 }
 
@@ -233,7 +233,7 @@ TEST(NumberTextTest, StrToUl16FollowsStrtoulWithThirtyTwoBits) {
         {"--1", 0u},
     };
     for (const HexCase& c : cases) {
-        EXPECT_EQ(StrToUl16(c.text), c.expected) << '"' << c.text << '"';
+        EXPECT_EQ(LeadingHexColor(c.text), c.expected) << '"' << c.text << '"';
     }
 }
 

@@ -78,7 +78,7 @@ std::optional<LengthUnit> UnitValue(const QString& text) {
 std::optional<double> KerfValue(const QString& text, LengthUnit unit) {
     bool ok = false;
     const double kerf = text.toDouble(&ok);
-    if (!ok || !(kerf >= 0.0) || ToInches(kerf, unit) > 1.0) {
+    if (!ok || CheckKerf(ToInches(kerf, unit))) {
         PrintError(QStringLiteral("--kerf wants a number from 0 to 1 in (25.4 mm), got \"%1\".")
                        .arg(text));
         return std::nullopt;

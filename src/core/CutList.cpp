@@ -1,5 +1,6 @@
 #include "CutList.h"
 
+#include "CsvField.h"
 #include "NumberText.h"
 
 #include <algorithm>
@@ -196,13 +197,17 @@ namespace {
 void appendTable(std::string& out, const CutListTable& table) {
     for (const std::vector<std::string>& line : table) {
         for (size_t i = 0; i < line.size(); ++i) {
-            out += (i == 0 ? "" : ",") + line[i];
+            out += (i == 0 ? "" : ",") + CsvField(line[i]);
         }
         out += "\r\n";
     }
 }
 
 }  // namespace
+
+LimitError CheckKerf(double inches) {
+    return inches >= 0.0 && inches <= kMaxKerfInches ? LimitError() : LimitError("kerf");
+}
 
 std::string FormatCutListCsv(const CutList& list, LengthUnit unit) {
     std::string out = std::string("Corvane Cut List,Units: ") + UnitLabel(unit) +

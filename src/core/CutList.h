@@ -15,6 +15,9 @@ namespace corvane {
 enum class LengthUnit { Inches, Millimetres };
 
 inline constexpr double kDefaultKerfInches = 0.125;
+// A saw kerf is from 0 to 1 in (25.4 mm).
+inline constexpr double kMaxKerfInches = 1.0;
+LimitError CheckKerf(double inches);
 inline constexpr double kMillimetresPerInch = 25.4;
 inline constexpr double kCubicInchesPerBoardFoot = 144.0;
 inline constexpr double kLitresPerCubicInch = 0.016387064;

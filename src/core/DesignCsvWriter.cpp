@@ -1,5 +1,6 @@
 #include "DesignCsvWriter.h"
 
+#include "CsvField.h"
 #include "NumberText.h"
 
 #include <algorithm>
@@ -55,33 +56,12 @@ void AppendHeader(std::string& out, const BowlModel& model, const std::string& d
     out += std::string(kColumnHeader) + kLineEnd;
 }
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-// Quoted exactly when the name would not read back as it stands: a comma
-// would split it, a double quote could open a quoted field, blanks at its
-// ends are what a spreadsheet trims, and an empty name would drop its row
-// (empty fields count for nothing). Every other name is written as it is, so
-// files without such names stay byte for byte what they always were.
-bool NeedsQuotes(const std::string& name) {
-    return name.empty() || name.find_first_of(",\"") != std::string::npos ||
-           IsBlank(name.front()) || IsBlank(name.back());
-}
-
+// Quoted exactly when the name would not read back as it stands, and when
+// it is empty: an empty field counts for nothing and would drop its row.
+// Every other name is written as it is, so files without such names stay
+// byte for byte what they always were.
 void AppendName(std::string& out, const std::string& name) {
-    if (!NeedsQuotes(name)) {
-        out += name;
-        return;
-    }
-    out += '"';
-    for (char c : name) {
-        out += c;
-        if (c == '"') {
-            out += '"';
-        }
-    }
-    out += '"';
+    out += name.empty() ? std::string("\"\"") : CsvField(name);
 }
 
 void AppendSegmentRow(std::string& out, const SegmentProp& segment, const LastFill& fill) {

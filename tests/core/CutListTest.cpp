@@ -190,3 +190,19 @@ TEST(CutListTest, CsvHasTheHeaderTheRowsAndTheSummary) {
                        "0.023\r\n"),
               std::string::npos);
 }
+
+// A wood name a spreadsheet would split or trim is quoted, so that every
+// column stays where it belongs; other names are written as they are.
+TEST(CutListTest, CsvQuotesNamesThatWouldShiftTheColumns) {
+    BowlModel model = DesignOf(9.0, 10.0, 1, 12);
+    model.SegmentTable[1].SegmentColorName = "Curly, maple";
+    model.SegmentTable[2].SegmentColorName = "8\" \"board\"";
+    model.SegmentTable[3].SegmentColorName = " Teak";
+    model.RecountRowTallies();
+    const std::string csv =
+        FormatCutListCsv(ComputeCutList(model, kDefaultKerfInches, 0.75), LengthUnit::Inches);
+    for (const char* field : {",\"Curly, maple\",1,", ",\"8\"\" \"\"board\"\"\",1,",
+                              ",\" Teak\",1,", "\r\n\"Curly, maple\",1,", ",not yet chosen,9,"}) {
+        EXPECT_NE(csv.find(field), std::string::npos) << field << "\n" << csv;
+    }
+}

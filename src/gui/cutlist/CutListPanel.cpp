@@ -108,7 +108,7 @@ void CutListPanel::configureKerfBox() {
     if (kerf_->suffix() != suffix) {
         kerf_->setDecimals(metric ? 1 : 3);
         kerf_->setSingleStep(metric ? 0.1 : 0.005);
-        kerf_->setRange(0.0, metric ? kMillimetresPerInch : 1.0);
+        kerf_->setRange(0.0, kMaxKerfInches * (metric ? kMillimetresPerInch : 1.0));
         kerf_->setSuffix(suffix);
     }
     const double shown = metric ? kerfInches() * kMillimetresPerInch : kerfInches();

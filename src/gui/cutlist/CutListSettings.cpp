@@ -6,17 +6,11 @@ namespace corvane {
 
 namespace {
 
-constexpr double kMaxKerfInches = 1.0;
-
 double storedLength(const AppSettings& settings, SettingKey<double> key, double fallback,
                     LimitError (*check)(double)) {
     bool isNumber = false;
     const double inches = settings.value(key).toDouble(&isNumber);
     return isNumber && !check(inches) ? inches : fallback;
-}
-
-LimitError checkKerf(double inches) {
-    return inches >= 0.0 && inches <= kMaxKerfInches ? LimitError() : LimitError("kerf");
 }
 
 }  // namespace
@@ -27,7 +21,7 @@ CutListSettings::CutListSettings(QObject* parent) : QObject(parent) {
                 ? LengthUnit::Millimetres
                 : LengthUnit::Inches;
     kerfInches_ =
-        storedLength(settings, SettingsKeys::CutListKerfInches, kDefaultKerfInches, checkKerf);
+        storedLength(settings, SettingsKeys::CutListKerfInches, kDefaultKerfInches, CheckKerf);
     shape_.ringHeight = storedLength(settings, SettingsKeys::RingHeightInches,
                                      kDefaultRingHeightInches, CheckRingHeight);
     shape_.wallThickness = storedLength(settings, SettingsKeys::WallThicknessInches,

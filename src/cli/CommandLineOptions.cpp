@@ -67,14 +67,14 @@ constexpr OptionSpec kQtOptions[] = {
     {"widgetcount", nullptr, nullptr, "Tells at the end how many widgets are left."},
 };
 
-QCommandLineOption makeOption(const OptionSpec& spec) {
-    QCommandLineOption option(QString::fromLatin1(spec.name),
-                              QString::fromLatin1(spec.description));
-    if (spec.valueName != nullptr) {
-        option.setValueName(QString::fromLatin1(spec.valueName));
+QCommandLineOption makeOption(const OptionSpec& entry) {
+    QCommandLineOption option(QString::fromLatin1(entry.name),
+                              QString::fromLatin1(entry.description));
+    if (entry.valueName != nullptr) {
+        option.setValueName(QString::fromLatin1(entry.valueName));
     }
-    if (spec.defaultValue != nullptr) {
-        option.setDefaultValue(QString::fromLatin1(spec.defaultValue));
+    if (entry.defaultValue != nullptr) {
+        option.setDefaultValue(QString::fromLatin1(entry.defaultValue));
     }
     return option;
 }
@@ -93,11 +93,11 @@ CommandLineOptions::CommandLineOptions() {
     parser_.setApplicationDescription(QStringLiteral("Corvane: plans segmented turned bowls."));
     parser_.addHelpOption();
     parser_.addVersionOption();
-    for (const OptionSpec& spec : kProgramOptions) {
-        parser_.addOption(makeOption(spec));
+    for (const OptionSpec& entry : kProgramOptions) {
+        parser_.addOption(makeOption(entry));
     }
-    for (const OptionSpec& spec : kQtOptions) {
-        QCommandLineOption option = makeOption(spec);
+    for (const OptionSpec& entry : kQtOptions) {
+        QCommandLineOption option = makeOption(entry);
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser_.addOption(option);
     }
@@ -125,16 +125,16 @@ bool CommandLineOptions::wantsVersion() const {
 
 QStringList CommandLineOptions::programOptionNames() {
     QStringList names;
-    for (const OptionSpec& spec : kProgramOptions) {
-        names.append(QString::fromLatin1(spec.name));
+    for (const OptionSpec& entry : kProgramOptions) {
+        names.append(QString::fromLatin1(entry.name));
     }
     return names;
 }
 
 QString CommandLineOptions::valueName(const QString& name) {
-    for (const OptionSpec& spec : kProgramOptions) {
-        if (name == QLatin1String(spec.name) && spec.valueName != nullptr) {
-            return QString::fromLatin1(spec.valueName);
+    for (const OptionSpec& entry : kProgramOptions) {
+        if (name == QLatin1String(entry.name) && entry.valueName != nullptr) {
+            return QString::fromLatin1(entry.valueName);
         }
     }
     return {};
@@ -148,11 +148,11 @@ QString CommandLineOptions::optionsHelp() const {
 QString CommandLineOptions::qtOptionsHelp() {
     QStringList names;
     qsizetype width = 0;
-    for (const OptionSpec& spec : kQtOptions) {
-        const QString value = spec.valueName == nullptr
+    for (const OptionSpec& entry : kQtOptions) {
+        const QString value = entry.valueName == nullptr
                                   ? QString()
-                                  : QStringLiteral(" <%1>").arg(QLatin1String(spec.valueName));
-        names.append(QStringLiteral("-") + QLatin1String(spec.name) + value);
+                                  : QStringLiteral(" <%1>").arg(QLatin1String(entry.valueName));
+        names.append(QStringLiteral("-") + QLatin1String(entry.name) + value);
         width = std::max(width, names.back().size());
     }
     QString help = QStringLiteral("Qt's own options, for the window and --export-3d:\n");

@@ -82,11 +82,7 @@ ExitCode runExport3d(const JobRequest& request, BowlModel& model) {
         return ExitCode::Failed;
     }
     const AtomicFileWriter::Result saved = SaveImage(picture, request.output, request.imageFormat);
-    if (!saved.ok) {
-        PrintError(saved.message);
-        return ExitCode::Failed;
-    }
-    return ExitCode::Done;
+    return ExitAfterSave(saved);
 }
 
 }  // namespace

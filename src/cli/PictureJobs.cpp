@@ -31,11 +31,7 @@ ExitCode runExportImage(const JobRequest& request, BowlModel& model) {
         return ExitCode::Failed;
     }
     const AtomicFileWriter::Result saved = SaveImage(image, request.output, request.imageFormat);
-    if (!saved.ok) {
-        PrintError(saved.message);
-        return ExitCode::Failed;
-    }
-    return ExitCode::Done;
+    return ExitAfterSave(saved);
 }
 
 bool checkPrintPdf(const CommandLineOptions& options, JobRequest& request) {
@@ -61,11 +57,7 @@ ExitCode runPrintPdf(const JobRequest& request, BowlModel& model) {
     const AtomicFileWriter::Result saved = PdfDocument::print(
         letter, kPrinterDotsPerInch, QString::fromLatin1(kPrintJobName), request.output,
         [&](QPagedPaintDevice& page) { return PrintPicturePage(page, picture, model.PrintScale); });
-    if (!saved.ok) {
-        PrintError(saved.message);
-        return ExitCode::Failed;
-    }
-    return ExitCode::Done;
+    return ExitAfterSave(saved);
 }
 
 }  // namespace

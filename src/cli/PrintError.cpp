@@ -13,6 +13,14 @@ void PrintError(const QString& text) {
     std::fflush(stderr);
 }
 
+ExitCode ExitAfterSave(const AtomicFileWriter::Result& saved) {
+    if (!saved.ok) {
+        PrintError(saved.message);
+        return ExitCode::Failed;
+    }
+    return ExitCode::Done;
+}
+
 QString SystemErrorText(int errorNumber) {
     return QString::fromLocal8Bit(std::strerror(errorNumber));
 }

@@ -76,6 +76,24 @@ private slots:
         ClickView(view(), QPoint(view().layout().CenterX + 395, view().layout().CenterY));
         QCOMPARE(model().FillHistory.size(), size_t(1));
         QCOMPARE(status(), QStringLiteral("untouched"));
+        // A segment hidden under the tally column is not filled either.
+        view().window()->resize(600, 600);
+        QCoreApplication::processEvents();
+        view().repaintNow();
+        const IntRect column = view().layout().TallyRects[0];
+        int hidden = 0;
+        QPoint under;
+        for (int k = 1; k <= model().Rows * 24 && hidden == 0; ++k) {
+            under = SegmentPoint(model(), view().layout(), k);
+            hidden = under.x() >= 0 && under.x() < column.right && under.y() >= 0 &&
+                             under.y() < column.bottom
+                         ? k
+                         : 0;
+        }
+        QVERIFY(hidden > 0);
+        ClickView(view(), under);
+        QCOMPARE(model().FillHistory.size(), size_t(1));
+        QCOMPARE(model().SegmentTable[hidden].SegmentColor, kBlankColor);
     }
 
     void refillRecordsThePreviousColourAndUndoBringsItBack() {

@@ -1,6 +1,7 @@
 #include "SegmentHitTest.h"
 
 #include "DesignLimits.h"
+#include "DesignPlacement.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,9 +12,9 @@ namespace corvane {
 
 namespace {
 
-double DistanceFromCenter(const ViewLayout& layout, int x, int y) {
-    const double dx = static_cast<double>(x) - layout.CenterX;
-    const double dy = static_cast<double>(y) - layout.CenterY;
+double DistanceFromCenter(const ViewLayout& layout, ViewPoint point) {
+    const double dx = point.x - layout.CenterX;
+    const double dy = point.y - layout.CenterY;
     return std::sqrt(dx * dx + dy * dy);
 }
 
@@ -52,15 +53,15 @@ std::optional<int> UsableIndex(const BowlModel& model, int k) {
 }
 
 std::optional<int> NearestSegmentInRow(const BowlModel& model, const ViewLayout& layout, int row,
-                                       int x, int y) {
+                                       ViewPoint point) {
     const int first = static_cast<int>(model.FirstRecordOf(row));
     const int last = std::min(row * model.Segments, kMaxLiveSegments);
     double best = std::numeric_limits<double>::max();
     std::optional<int> nearest;
     for (int j = first; j <= last; ++j) {
         const IntPoint& offset = model.SegmentTable[j].SegmentCenter;
-        const double dx = static_cast<double>(x) - (static_cast<double>(layout.CenterX) + offset.x);
-        const double dy = static_cast<double>(y) - (static_cast<double>(layout.CenterY) + offset.y);
+        const double dx = point.x - (static_cast<double>(layout.CenterX) + offset.x);
+        const double dy = point.y - (static_cast<double>(layout.CenterY) + offset.y);
         const double distance = std::sqrt(dx * dx + dy * dy);
         // Strictly smaller: of equal distances the lowest index wins.
         if (distance < best) {
@@ -113,11 +114,20 @@ void TakeArc(FloatBox& box, float start, float end, float radius, float cx, floa
     }
 }
 
+bool IsOnTallies(const ViewLayout& layout, int x, int y) {
+    return std::any_of(layout.TallyRects.begin(), layout.TallyRects.end(),
+                       [&](const IntRect& column) { return column.Contains(x, y); });
+}
+
 }  // namespace
 
 std::optional<int> HitTestSegment(const BowlModel& model, const ViewLayout& layout, int x, int y,
                                   Argb shownColor) {
-    const double d = DistanceFromCenter(layout, x, y);
+    if (IsOnTallies(layout, x, y)) {
+        return std::nullopt;
+    }
+    const ViewPoint point = ViewToDesign(layout.Placement, x, y);
+    const double d = DistanceFromCenter(layout, point);
     if (d > model.OD * 0.5 * model.PixelsPerInch) {
         return std::nullopt;
     }
@@ -134,7 +144,7 @@ std::optional<int> HitTestSegment(const BowlModel& model, const ViewLayout& layo
     if (!row) {
         return std::nullopt;
     }
-    const std::optional<int> nearest = NearestSegmentInRow(model, layout, *row, x, y);
+    const std::optional<int> nearest = NearestSegmentInRow(model, layout, *row, point);
     return nearest ? UsableIndex(model, *nearest) : std::nullopt;
 }
 

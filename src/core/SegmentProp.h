@@ -28,6 +28,8 @@ struct IntRect {
     int right = 0;
     int bottom = 0;
     bool IsEmpty() const { return right <= left || bottom <= top; }
+    // Right and bottom edges are outside, as for a client rectangle.
+    bool Contains(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
     friend bool operator==(const IntRect&, const IntRect&) = default;
 };
 

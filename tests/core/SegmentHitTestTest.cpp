@@ -42,6 +42,18 @@ TEST(SegmentHitTest, MapsClicksByRadiusThenNearestCentre) {
     }
 }
 
+// The tally columns are painted over the rings: what lies under them is not hit.
+TEST(SegmentHitTest, ClicksOnTallyColumnsHitNothing) {
+    BowlModel model = CenteredModel();
+    ViewLayout layout = kLayout;
+    layout.TallyRects = {IntRect{0, 0, 150, 777}, IntRect{850, 0, 1000, 777}, IntRect{}};
+    EXPECT_EQ(HitTestSegment(model, layout, 149, 400, kWhite), std::nullopt);
+    EXPECT_EQ(HitTestSegment(model, layout, 850, 400, kWhite), std::nullopt);
+    EXPECT_EQ(HitTestSegment(model, layout, 150, 400, kWhite), 156);  // just right of the column
+    EXPECT_EQ(HitTestSegment(model, layout, 849, 400, kWhite), 145);
+    EXPECT_EQ(HitTestSegment(model, layout, 500, 400, kWhite), 0);
+}
+
 TEST(SegmentHitTest, RowBorderGoesToInnerRowAndTiesToLowestIndex) {
     BowlModel model = CenteredModel();
     model.ID = 2.0;

@@ -25,6 +25,8 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFrame>
+#include <QGridLayout>
+#include <QScrollBar>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -32,8 +34,8 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
-#include <QVBoxLayout>
 
+#include <cmath>
 #include <vector>
 
 namespace corvane {
@@ -77,10 +79,13 @@ MainWindow::MainWindow(DesignDocument& document, const CommandTarget* applicatio
 
     auto* edge = new QFrame(this);
     edge->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    auto* layout = new QVBoxLayout(edge);
+    auto* layout = new QGridLayout(edge);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
     view_ = new DesignView(document, edge);
-    layout->addWidget(view_);
+    layout->addWidget(view_, 0, 0);
+    layout->addWidget(view_->verticalScrollBar(), 0, 1);
+    layout->addWidget(view_->horizontalScrollBar(), 1, 0);
     setCentralWidget(edge);
 
     InstallViewCommands(*view_);
@@ -186,7 +191,7 @@ void MainWindow::buildMenuBar() {
                     makeCommandAction(entry.id, QString::fromLatin1(entry.text), open.back());
                 action->setCheckable(isCheckable(entry.id));
                 if (const char* keys = MenuShortcutOf(entry.id)) {
-                    action->setShortcut(QKeySequence(QString::fromLatin1(keys)));
+                    action->setShortcuts(QKeySequence::listFromString(QString::fromLatin1(keys)));
                 }
                 if (entry.id >= cmd::LookFirst && entry.id <= cmd::LookLast) {
                     looks->addAction(action);
@@ -252,6 +257,14 @@ void MainWindow::buildStatusBar() {
     messagePane_ = new QLabel(QString::fromLatin1(kReadyText));
     messagePane_->setObjectName(QStringLiteral("messagePane"));
     statusBar()->addWidget(messagePane_, 1);
+    zoomPane_ = new QLabel;
+    zoomPane_->setObjectName(QStringLiteral("zoomPane"));
+    statusBar()->addPermanentWidget(zoomPane_);
+    const auto showZoom = [this](double zoom) {
+        zoomPane_->setText(QStringLiteral("Zoom %1%").arg(std::lround(zoom * 100.0)));
+    };
+    connect(view_, &DesignView::zoomChanged, zoomPane_, showZoom);
+    showZoom(view_->layout().Placement.zoom);
     lockIndicators_ = new LockIndicators(*statusBar());
     StatusPane::attach(messagePane_);
 }

@@ -42,6 +42,7 @@ public:
     const CommandRouter& router() const { return router_; }
     QToolBar* standardToolBar() const { return standardToolBar_; }
     QLabel* messagePane() const { return messagePane_; }
+    QLabel* zoomPane() const { return zoomPane_; }
     LockIndicators* lockIndicators() const { return lockIndicators_; }
     CutListPanel* cutListPanel() const { return cutListPanel_; }
     PreviewDock* previewDock() const { return previewDock_; }
@@ -95,6 +96,7 @@ private:
     CommandTarget commands_;
     CommandRouter router_;
     QToolBar* standardToolBar_ = nullptr;
+    QLabel* zoomPane_ = nullptr;
     QLabel* messagePane_ = nullptr;
     LockIndicators* lockIndicators_ = nullptr;
     CutListPanel* cutListPanel_ = nullptr;

@@ -9,6 +9,7 @@
 #include "SegmentClickHandler.h"
 #include "SymmetryCommands.h"
 #include "UndoCommands.h"
+#include "ZoomCommands.h"
 
 namespace corvane {
 
@@ -21,6 +22,7 @@ void InstallViewCommands(DesignView& view) {
     new SymmetryCommands(view);
     new PrintCommands(view);
     new ImageExportCommands(view);
+    new ZoomCommands(view);
 }
 
 }  // namespace corvane

@@ -35,6 +35,10 @@ inline constexpr int PrintCutList = 32840;
 inline constexpr int SaveCutListCsv = 32841;
 inline constexpr int ViewCutList = 32842;
 inline constexpr int ViewPreview3D = 32843;
+inline constexpr int ZoomToFit = 32844;
+inline constexpr int ActualSize = 32845;
+inline constexpr int ZoomIn = 32846;
+inline constexpr int ZoomOut = 32847;
 
 // Framework commands.
 inline constexpr int Customize = 126;

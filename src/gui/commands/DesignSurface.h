@@ -2,6 +2,7 @@
 
 #include "CommandTarget.h"
 #include "DesignDocument.h"
+#include "DesignPlacement.h"
 #include "ViewLayout.h"
 
 #include <QImage>
@@ -34,6 +35,11 @@ public:
     // The colour the window shows at a client point (logical pixels), opaque.
     virtual std::uint32_t shownColorAt(QPoint position) const = 0;
 
+    // The zoom and scroll the view shows the design at; a new one is shown
+    // at once and remembered for the next start.
+    virtual const ZoomRequest& zoomRequest() const = 0;
+    virtual void setZoomRequest(const ZoomRequest& request) = 0;
+
     // Paints the whole view anew before returning.
     virtual void repaintNow() = 0;
     // Paints now if the window does not show the design as it is (never
@@ -43,6 +49,8 @@ public:
 signals:
     // A left click in the view, in client pixels.
     void leftClicked(QPoint position);
+    // The zoom a paint showed the design at changed (1 is true scale).
+    void zoomChanged(double zoom);
 };
 
 }  // namespace corvane

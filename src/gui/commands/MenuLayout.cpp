@@ -108,6 +108,11 @@ std::vector<MenuEntry> buildLayout() {
         end(),
         item(cmd::ViewCutList, "Cut List"),
         item(cmd::ViewPreview3D, "3D Preview"),
+        separator(),
+        item(cmd::ZoomToFit, "Zoom to Fit"),
+        item(cmd::ActualSize, "Actual Size"),
+        item(cmd::ZoomIn, "Zoom In"),
+        item(cmd::ZoomOut, "Zoom Out"),
         end(),
 
         menu("&Help"),
@@ -127,8 +132,9 @@ const std::vector<MenuEntry>& MenuLayout() {
 
 const std::vector<MenuShortcut>& MenuShortcuts() {
     static const std::vector<MenuShortcut> table = {
-        {cmd::SaveCsv, "Ctrl+S"},      {cmd::OpenCsv, "Ctrl+O"},    {cmd::Print, "Ctrl+P"},
-        {cmd::UndoLastFill, "Ctrl+Z"}, {cmd::HelpForCorvane, "F1"},
+        {cmd::SaveCsv, "Ctrl+S"},      {cmd::OpenCsv, "Ctrl+O"},        {cmd::Print, "Ctrl+P"},
+        {cmd::UndoLastFill, "Ctrl+Z"}, {cmd::HelpForCorvane, "F1"},     {cmd::ZoomToFit, "Ctrl+0"},
+        {cmd::ActualSize, "Ctrl+1"},   {cmd::ZoomIn, "Ctrl++; Ctrl+="}, {cmd::ZoomOut, "Ctrl+-"},
     };
     return table;
 }

@@ -17,7 +17,8 @@ struct MenuEntry {
 const std::vector<MenuEntry>& MenuLayout();
 
 // The keys that desktop programs share, shown beside their menu items; in
-// the portable notation of key sequences ("Ctrl+S").
+// the portable notation of key sequences ("Ctrl+S"); a second key that does
+// the same follows after "; ".
 struct MenuShortcut {
     int id;
     const char* keys;

@@ -27,6 +27,8 @@ inline constexpr SettingKey<int> ApplicationLook{"ApplicationLook"};
 // The user's toolbars and the buttons of the standard one.
 inline constexpr SettingKey<QVariantList> UserToolbars{"UserToolbars"};
 inline constexpr SettingKey<QVariantList> StandardToolbar{"StandardToolbar"};
+// The design view's zoom; 0 fits the bowl to the view.
+inline constexpr SettingKey<double> ViewZoom{"ViewZoom"};
 // The cut list's and the 3D preview's settings; lengths in inches.
 inline constexpr SettingKey<QString> CutListUnits{"CutListUnits"};
 inline constexpr SettingKey<double> CutListKerfInches{"CutListKerfInches"};

@@ -5,26 +5,6 @@
 
 namespace corvane {
 
-namespace {
-
-bool Contains(const IntRect& rect, QPoint point) {
-    return !rect.IsEmpty() && point.x() >= rect.left && point.x() < rect.right &&
-           point.y() >= rect.top && point.y() < rect.bottom;
-}
-
-// The tally columns are painted over the rings; a segment under them cannot
-// be seen, so a click there must not fill it.
-bool IsOnTallies(const ViewLayout& layout, QPoint point) {
-    for (const IntRect& column : layout.TallyRects) {
-        if (Contains(column, point)) {
-            return true;
-        }
-    }
-    return false;
-}
-
-}  // namespace
-
 SegmentClickHandler::SegmentClickHandler(DesignSurface& view) : QObject(&view), view_(view) {
     connect(&view_, &DesignSurface::leftClicked, this, &SegmentClickHandler::handleClick);
 }
@@ -34,9 +14,6 @@ SegmentClickHandler::SegmentClickHandler(DesignSurface& view) : QObject(&view), 
 void SegmentClickHandler::handleClick(QPoint position) {
     view_.paintIfStale();
     const ViewLayout& layout = view_.layout();
-    if (IsOnTallies(layout, position)) {
-        return;
-    }
     const std::optional<int> target = HitTestSegment(view_.model(), layout, position.x(),
                                                      position.y(), view_.shownColorAt(position));
     if (target) {

@@ -44,7 +44,7 @@ void ImageExportCommands::exportImage(const ImageExportFormat& format) {
     }
     const QString path = PathWithRequiredSuffix(chosen, QString::fromLatin1(format.suffix));
     const QImage picture =
-        DesignRenderer::render(view_.model(), view_.size(), {.sectorOutline = false});
+        DesignRenderer::render(view_.model(), view_.size(), {.sectorOutline = false, .zoom = {}});
     const AtomicFileWriter::Result saved = SaveImage(picture, path, format.writerFormat);
     // A failed save must not pass for a successful one: the user would go on
     // believing the picture is on disk.

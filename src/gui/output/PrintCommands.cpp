@@ -102,7 +102,7 @@ void PrintCommands::drawPage(QPainter& painter, QSize printableArea) {
 
 // The printout goes without the active sector's outline; the view keeps it.
 QImage PrintCommands::capturePicture() {
-    return DesignRenderer::render(view_.model(), view_.size(), {.sectorOutline = false});
+    return DesignRenderer::render(view_.model(), view_.size(), {.sectorOutline = false, .zoom = {}});
 }
 
 void PrintCommands::fail(const char* message) {

@@ -119,6 +119,12 @@ void ForEachRowSlice(int height, const Work& work) {
     work(0, 0, height / slices);
 }
 
+double FarthestCorner(QPointF centre, QSize size) {
+    const double dx = std::max(std::fabs(centre.x()), std::fabs(size.width() - centre.x()));
+    const double dy = std::max(std::fabs(centre.y()), std::fabs(size.height() - centre.y()));
+    return std::hypot(dx, dy);
+}
+
 // The measured box of a string carries a sixth of the em on each side.
 double TextPadding(const QFont& font, const QPaintDevice& device) {
     return font.pointSizeF() * device.logicalDpiY() / 72.0 / 6.0;
@@ -136,7 +142,8 @@ DesignPicture::Parameters DesignPicture::parametersOf(const BowlModel& model, QS
             model.PixelsPerInch,
             options.sectorOutline ? model.SymmetrySectors : 0,
             clientSize,
-            pixelRatio};
+            pixelRatio,
+            options.zoom};
 }
 
 bool DesignPicture::isCurrent(const BowlModel& model, QSize clientSize, qreal pixelRatio,
@@ -151,7 +158,7 @@ QPointF DesignPicture::devicePoint(double angleDegrees, double radius) const {
 
 // Radii far beyond the window (a hostile file) are cut to what can show.
 double DesignPicture::deviceRadius(double logicalRadius) const {
-    const double r = logicalRadius * painted_.ratio;
+    const double r = logicalRadius * scale_;
     return std::isnan(r) ? 0.0 : std::min(r, visibleRadius_);
 }
 
@@ -193,6 +200,11 @@ void DesignPicture::paintAll(const BowlModel& model, QSize clientSize, qreal pix
     layout_ = ViewLayout{};
     layout_.CenterX = clientSize.width() / 2;
     layout_.CenterY = clientSize.height() / 2;
+    // The tallies stand where the client size puts them, whatever the zoom;
+    // the bowl is placed in the room they leave.
+    tallies_ = layTallies(model);
+    const ViewPlacement& placement = layout_.Placement =
+        PlaceDesign(model, clientSize.width(), clientSize.height(), tallies_.rects, options.zoom);
     const IntPoint centre{layout_.CenterX, layout_.CenterY};
     std::optional<SectorOutline> outline;
     if (painted_.sectors > 0 && model.Segments >= 1) {
@@ -200,8 +212,10 @@ void DesignPicture::paintAll(const BowlModel& model, QSize clientSize, qreal pix
         layout_.Sector = outline->angles;
     }
     // The model's pixel centres lie on whole coordinates, Qt's on halves.
-    centre_ = QPointF((centre.x + 0.5) * s, (centre.y + 0.5) * s);
-    visibleRadius_ = std::hypot(double(device.width()), double(device.height())) + 8.0 * s;
+    const ViewPoint middle = DesignToView(placement, centre.x, centre.y);
+    centre_ = QPointF((middle.x + 0.5) * s, (middle.y + 0.5) * s);
+    scale_ = placement.zoom * s;
+    visibleRadius_ = FarthestCorner(centre_, device) + 8.0 * s;
     halfOutline_ = kOutlineWidth / 2.0 * s;
 
     planRows(model);
@@ -209,7 +223,6 @@ void DesignPicture::paintAll(const BowlModel& model, QSize clientSize, qreal pix
     paintFills(fills_.rect());
     paintOutlines(model);
     paintSectorOutline(outline);
-    tallies_ = layTallies(model);
     shown_.bits();  // detach here: the slices below must not copy it each
     ForEachRowSlice(shown_.height(), [&](int, int firstRow, int endRow) {
         compose(QRect(0, firstRow, shown_.width(), endRow - firstRow));
@@ -289,8 +302,8 @@ void DesignPicture::planRows(const BowlModel& model) {
         RowOutline& row = rows_[i];
         row.regular = true;
         row.solidRadius = 2.0 * fullBlack / Radians(360.0 / segments);
-        const double inner = start.InnerRadius * painted_.ratio;
-        const double outer = start.OuterRadius * painted_.ratio;
+        const double inner = start.InnerRadius * scale_;
+        const double outer = start.OuterRadius * scale_;
         row.hidesSegments = outer - inner <= 2.0 * fullBlack || row.solidRadius >= outer;
     }
 }
@@ -346,7 +359,7 @@ void DesignPicture::paintOutlines(const BowlModel& model) {
     for (int i = 0; i * segments <= last && i <= model.Rows; ++i) {
         const double r =
             std::fabs(model.SegmentTable[static_cast<std::size_t>(i * segments)].OuterRadius) *
-            painted_.ratio;
+            scale_;
         if (r - halfOutline_ < visibleRadius_) {
             bands.emplace_back(r - halfOutline_, r + halfOutline_);
         }
@@ -418,10 +431,16 @@ void DesignPicture::paintSectorOutline(const std::optional<SectorOutline>& outli
     outlined_ = red_.rect();
     QPainter painter(&red_);
     painter.setRenderHint(QPainter::Antialiasing, true);
+    // Design coordinates, their pixel centres on Qt's halves.
+    const ViewPlacement& placement = layout_.Placement;
+    const double zoom = placement.zoom;
     painter.scale(painted_.ratio, painted_.ratio);
-    painter.translate(0.5, 0.5);
-    const QRectF visible(-0.5, -0.5, painted_.size.width(), painted_.size.height());
-    DrawSectorOutline(painter, *outline, QPointF(layout_.CenterX, layout_.CenterY), visible);
+    painter.translate(placement.offsetX + 0.5 * zoom, placement.offsetY + 0.5 * zoom);
+    painter.scale(zoom, zoom);
+    const ViewPoint topLeft = ViewToDesign(placement, -0.5, -0.5);
+    const QRectF visible(topLeft.x, topLeft.y, painted_.size.width() / zoom,
+                         painted_.size.height() / zoom);
+    DrawSectorOutline(painter, *outline, QPointF(layout_.CenterX, layout_.CenterY), visible, zoom);
 }
 
 // Outside the outlined area the fills show as they are; inside, eight

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DesignPlacement.h"
 #include "SegmentProp.h"
 #include "TallyLayout.h"
 #include "ViewLayout.h"
@@ -32,6 +33,8 @@ struct RenderOptions {
     // The red outline of the active sector in symmetry mode; printouts and
     // exported pictures go without it.
     bool sectorOutline = true;
+    // True scale in the middle unless a view asks for another zoom or scroll.
+    ZoomRequest zoom;
 };
 
 class DesignPicture {
@@ -51,7 +54,7 @@ public:
     // a recount. Returns what changed, in logical client pixels.
     QRegion repaintRecords(const BowlModel& model, const std::vector<int>& records);
 
-    // The bowl centre, tally columns and sector angles of the last paint.
+    // The bowl centre, tally columns, sector angles and zoom of the last paint.
     const ViewLayout& layout() const { return layout_; }
 
     // The shown picture in device pixels, its device pixel ratio set.
@@ -70,6 +73,7 @@ private:
         int sectors = 0;
         QSize size;
         qreal ratio = 0.0;
+        ZoomRequest zoom;
         friend bool operator==(const Parameters&, const Parameters&) = default;
     };
     // How a row's outlines look, when its records form a regular ring.
@@ -109,6 +113,7 @@ private:
     Parameters painted_;
     ViewLayout layout_;
     QPointF centre_;              // device pixels
+    double scale_ = 1.0;          // device pixels per design pixel
     double visibleRadius_ = 0.0;  // nothing beyond it from the centre shows
     double halfOutline_ = 1.5;    // half the black pen, device pixels
     QRect outlined_;              // where the black or red layer may cover anything

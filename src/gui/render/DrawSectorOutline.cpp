@@ -97,11 +97,11 @@ void drawArc(QPainter& painter, QPointF centre, const SectorArc& arc, const QRec
 }  // namespace
 
 void DrawSectorOutline(QPainter& painter, const SectorOutline& outline, QPointF centre,
-                       const QRectF& visible) {
-    const QRectF box = visible.adjusted(-kPenWidth, -kPenWidth, kPenWidth, kPenWidth);
+                       const QRectF& visible, double zoom) {
+    const double pen = kPenWidth / zoom;
+    const QRectF box = visible.adjusted(-pen, -pen, pen, pen);
     painter.save();
-    painter.setPen(
-        QPen(QColor(0xFF, 0x00, 0x00), kPenWidth, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    painter.setPen(QPen(QColor(0xFF, 0x00, 0x00), pen, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
     painter.setBrush(Qt::NoBrush);
     drawEdge(painter, outline.endEdge, box);
     drawEdge(painter, outline.startEdge, box);

@@ -22,6 +22,8 @@
 #include <QToolBar>
 #include <QtTest>
 
+#include <cmath>
+
 using namespace corvane;
 
 namespace {
@@ -133,11 +135,15 @@ private slots:
         QCOMPARE(frame->messagePane()->text(), QStringLiteral("Ready"));
         QStringList indicators;
         for (QLabel* label : frame->statusBar()->findChildren<QLabel*>()) {
-            if (label != frame->messagePane()) {
+            if (label != frame->messagePane() && label != frame->zoomPane()) {
                 indicators << label->text();
             }
         }
         QCOMPARE(indicators, (QStringList{"CAP", "NUM", "SCRL"}));
+        // A first start fits the bowl to the view and says how far it zoomed.
+        QVERIFY(frame->view()->zoomRequest().fit);
+        const double zoom = frame->view()->layout().Placement.zoom;
+        QCOMPARE(frame->zoomPane()->text(), QStringLiteral("Zoom %1%").arg(std::lround(zoom * 100)));
         // This platform cannot tell the lock states, so none of them is lit.
         for (QLabel* pane :
              {frame->lockIndicators()->capsLock(), frame->lockIndicators()->numLock(),

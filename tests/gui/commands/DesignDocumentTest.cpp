@@ -243,7 +243,8 @@ private slots:
         document.setSymmetrySectors(4);
         const BowlModel before = document.model();
         DesignPicture picture;
-        picture.paintAll(document.model(), QSize(900, 700), 1.0, {.sectorOutline = outline});
+        picture.paintAll(document.model(), QSize(900, 700), 1.0,
+                         {.sectorOutline = outline, .zoom = {}});
         picture.repaintRecords(document.model(), {indexOf(8, 18)});
         QVERIFY(document.model() == before);
         QCOMPARE(document.model().SymmetrySectors, 4);

@@ -85,10 +85,7 @@ private slots:
         QPoint under;
         for (int k = 1; k <= model().Rows * 24 && hidden == 0; ++k) {
             under = SegmentPoint(model(), view().layout(), k);
-            hidden = under.x() >= 0 && under.x() < column.right && under.y() >= 0 &&
-                             under.y() < column.bottom
-                         ? k
-                         : 0;
+            hidden = column.Contains(under.x(), under.y()) ? k : 0;
         }
         QVERIFY(hidden > 0);
         ClickView(view(), under);

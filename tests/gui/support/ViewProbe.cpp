@@ -1,9 +1,12 @@
 #include "ViewProbe.h"
 
 #include "BowlModel.h"
+#include "DesignPlacement.h"
 #include "DesignView.h"
 
 #include <QtTest>
+
+#include <cmath>
 
 namespace corvane::test {
 
@@ -16,8 +19,9 @@ ViewLayout CentredLayout(QSize clientSize) {
 
 QPoint SegmentPoint(const BowlModel& model, const ViewLayout& layout, int k) {
     const SegmentProp& segment = model.SegmentTable[k];
-    return QPoint(layout.CenterX + segment.SegmentCenter.x,
-                  layout.CenterY + segment.SegmentCenter.y);
+    const ViewPoint point = DesignToView(layout.Placement, layout.CenterX + segment.SegmentCenter.x,
+                                         layout.CenterY + segment.SegmentCenter.y);
+    return QPoint(static_cast<int>(std::lround(point.x)), static_cast<int>(std::lround(point.y)));
 }
 
 Argb ShownColor(const QImage& image, QPoint point) {

@@ -16,7 +16,8 @@ namespace corvane::test {
 
 // The layout a paint of this client size gives, but for the sector angles.
 ViewLayout CentredLayout(QSize clientSize);
-// Client point of the middle of record k (its stored centre offset).
+// Client point of the middle of record k (its stored centre offset), zoomed
+// and scrolled as the layout says.
 QPoint SegmentPoint(const BowlModel& model, const ViewLayout& layout, int k);
 
 // The colour shown at a point, opaque.

@@ -54,7 +54,8 @@ AxisPlace PlaceAxis(Span span, double needed, int scroll) {
     AxisPlace place;
     const double middle = Middle(span);
     place.centre = middle;
-    if (needed > span.length()) {
+    // A fitted bowl fills its span exactly, give or take a rounding error.
+    if (needed > span.length() + 1e-6) {
         const double range = std::ceil((needed - span.length()) / 2.0);
         place.scrollRange = static_cast<int>(std::min(range, kMaxScroll));
         place.scroll = std::clamp(scroll, -place.scrollRange, place.scrollRange);

@@ -6,9 +6,12 @@
 #include "AppFixture.h"
 #include "AppSettings.h"
 #include "CommandIds.h"
+#include "DesignPlacement.h"
+#include "DesignView.h"
 #include "LabelText.h"
 #include "LockIndicators.h"
 #include "MainWindow.h"
+#include "ViewProbe.h"
 
 #include <QApplication>
 #include <QDir>
@@ -19,6 +22,8 @@
 #include <QScreen>
 #include <QSettings>
 #include <QtTest>
+
+#include <cmath>
 
 #include <X11/XKBlib.h>
 #include <X11/keysym.h>
@@ -94,6 +99,19 @@ class DesktopStartTest : public test::AppTestCase {
             path[i]->setActiveAction(i + 1 < path.size() ? path[i + 1]->menuAction() : item);
         }
         return path.last();
+    }
+
+    // The outermost row's segment nearest the top of the view.
+    int topmostOfOuterRow() {
+        const int last = model().LastLiveIndex();
+        int top = last;
+        for (int k = last - model().Segments + 1; k <= last; ++k) {
+            if (model().SegmentTable[k].SegmentCenter.y <
+                model().SegmentTable[top].SegmentCenter.y) {
+                top = k;
+            }
+        }
+        return top;
     }
 
     void closeMenus() {
@@ -173,6 +191,58 @@ private slots:
         QTRY_COMPARE(panes->capsLock()->text(), QString());
         QTRY_COMPARE(panes->numLock()->text(), QString());
         QCOMPARE(panes->scrollLock()->text(), QString());
+    }
+
+    // The whole bowl shows on a first start, beside the tallies, so that the
+    // top of the outermost row, where the active sector sits, can be clicked.
+    void firstStartFitsTheWholeBowl() {
+        start();
+        DesignView& shown = view();
+        QVERIFY(shown.zoomRequest().fit);
+        const ViewLayout& layout = shown.layout();
+        const double reach = DesignExtent(model()) * layout.Placement.zoom;
+        const ViewPoint centre = DesignToView(layout.Placement, layout.CenterX, layout.CenterY);
+        const QRectF bowl(centre.x - reach, centre.y - reach, 2.0 * reach, 2.0 * reach);
+        QVERIFY(QRectF(shown.rect()).contains(bowl));
+        for (const IntRect& column : layout.TallyRects) {
+            QVERIFY(column.IsEmpty() || bowl.left() >= column.right || bowl.right() <= column.left);
+        }
+        saveShot(QStringLiteral("first-start"));
+
+        document().setSymmetrySectors(4);
+        shown.paintIfStale();
+        const int top = topmostOfOuterRow();
+        test::ClickView(shown, test::SegmentPoint(model(), shown.layout(), top));
+        int filled = 0;
+        for (int k = 1; k <= model().LastLiveIndex(); ++k) {
+            filled += model().SegmentTable[k].SegmentColor == model().FillColor ? 1 : 0;
+        }
+        QCOMPARE(filled, 4);
+        saveShot(QStringLiteral("first-start-symmetry"));
+    }
+
+    // The zoom keys from the keyboard, as the menus show them.
+    void zoomKeys() {
+        start();
+        DesignView& shown = view();
+        frame().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&frame()));
+        const double fitted = shown.layout().Placement.zoom;
+        QTest::keyClick(&shown, Qt::Key_Equal, Qt::ControlModifier);
+        QVERIFY(!shown.zoomRequest().fit);
+        QCOMPARE(shown.layout().Placement.zoom, fitted * kZoomStep);
+        saveShot(QStringLiteral("zoomed-in"));
+        QTest::keyClick(&shown, Qt::Key_1, Qt::ControlModifier);
+        QCOMPARE(shown.layout().Placement.zoom, 1.0);
+        QCoreApplication::processEvents();
+        saveShot(QStringLiteral("actual-size"));
+        QTest::keyClick(&shown, Qt::Key_Minus, Qt::ControlModifier);
+        QCOMPARE(shown.layout().Placement.zoom, 1.0 / kZoomStep);
+        QTest::keyClick(&shown, Qt::Key_0, Qt::ControlModifier);
+        QVERIFY(shown.zoomRequest().fit);
+        QCOMPARE(shown.layout().Placement.zoom, fitted);
+        QCOMPARE(frame().zoomPane()->text(),
+                 QStringLiteral("Zoom %1%").arg(std::lround(fitted * 100.0)));
     }
 
     void helpDialogFitsTheScreenWithEveryLine() {

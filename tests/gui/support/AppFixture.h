@@ -31,8 +31,9 @@ public:
     AppFixture();
     ~AppFixture();
 
-    // Resets the model and dialogs and starts the program. An invalid size
-    // leaves the window as the program places it.
+    // Resets the model and dialogs and starts the program, at true scale in
+    // a window of the given size. An invalid size leaves the window, and
+    // its zoom, as the program chooses them.
     void setUp(QSize frameSize = QSize(1000, 760));
     // Starts the program again on the same model, as a restart would.
     void restart(QSize frameSize = QSize(1000, 760));

@@ -16,8 +16,8 @@ class CommandLineOptions;
 // was wrong, when the value cannot be used.
 
 // Pictures beyond these would take gigabytes (the picture is painted in
-// several layers of this size) and could not be allocated on most machines.
-inline constexpr int kMaxPictureSide = 16384;
+// several layers of this size) and could not be allocated on most machines;
+// the side's limit is the core's.
 inline constexpr qint64 kMaxPicturePixels = 256'000'000;
 
 // --size: WIDTHxHEIGHT within the caps above.

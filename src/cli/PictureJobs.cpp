@@ -26,7 +26,7 @@ bool checkExportImage(const CommandLineOptions& options, JobRequest& request) {
 }
 
 ExitCode runExportImage(const JobRequest& request, BowlModel& model) {
-    const QImage image = DesignRenderer::render(model, request.size);
+    const QImage image = DesignRenderer::renderWholeDesign(model, request.size);
     if (!HasPictureMemory(image, request.size)) {
         return ExitCode::Failed;
     }
@@ -45,18 +45,15 @@ bool checkPrintPdf(const CommandLineOptions& options, JobRequest& request) {
 }
 
 // One Letter page at the printer resolution the stretch factor is made for;
-// a PDF page has no unprintable edge, so the whole sheet is the printable area.
+// a PDF page has no unprintable edge, so the whole sheet is the printable
+// area. The design is drawn whole, whatever window size --size names.
 ExitCode runPrintPdf(const JobRequest& request, BowlModel& model) {
     model.PrintScale = request.printScale;
-    const QImage picture = DesignRenderer::render(model, request.size);
-    if (!HasPictureMemory(picture, request.size)) {
-        return ExitCode::Failed;
-    }
     const QPageLayout letter(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
                              QMarginsF(0, 0, 0, 0));
     const AtomicFileWriter::Result saved = PdfDocument::print(
         letter, kPrinterDotsPerInch, QString::fromLatin1(kPrintJobName), request.output,
-        [&](QPagedPaintDevice& page) { return PrintPicturePage(page, picture, model.PrintScale); });
+        [&](QPagedPaintDevice& page) { return PrintDesignPage(page, model); });
     return ExitAfterSave(saved);
 }
 

@@ -12,6 +12,9 @@ struct SegmentProp;
 inline constexpr double kMaxDiameterInches = 10000.0;
 inline constexpr int kMinFontSize = 1;
 inline constexpr int kMaxFontSize = 144;
+// The longest side of a picture of the design, in pixels: beyond it the
+// layers it is painted in would take gigabytes.
+inline constexpr int kMaxPictureSide = 16384;
 // A design file may hold any numbers in its records; beyond these a record
 // cannot be drawn. An angle of 5.7e307 degrees overflows when it becomes
 // radians, and far before that the steps along an arc vanish beside the

@@ -66,8 +66,9 @@ AxisPlace PlaceAxis(Span span, double needed, int scroll) {
 
 // At true scale the plan keeps its place in the middle of the window, as it
 // always stood; at any other zoom it is placed beside the tally columns.
-Span SpanAcross(int width, const std::array<IntRect, 3>& tallies, bool fit, double zoom) {
-    if (!fit && zoom == 1.0) {
+Span SpanAcross(int width, const std::array<IntRect, 3>& tallies, const ZoomRequest& request,
+                double zoom) {
+    if (!request.fit && zoom == 1.0) {
         return {0.0, double(width)};
     }
     return FreeWidth(width, tallies);
@@ -116,7 +117,7 @@ ViewPlacement PlaceDesign(const BowlModel& model, int width, int height,
     ViewPlacement placement;
     placement.zoom =
         request.fit ? FitZoom(extent, FreeWidth(width, tallies), down) : ClampZoom(request.zoom);
-    const Span across = SpanAcross(width, tallies, request.fit, placement.zoom);
+    const Span across = SpanAcross(width, tallies, request, placement.zoom);
     const double needed = 2.0 * (extent * placement.zoom + kFitMargin);
     const AxisPlace x = PlaceAxis(across, needed, request.scrollX);
     const AxisPlace y = PlaceAxis(down, needed, request.scrollY);
@@ -139,7 +140,7 @@ ZoomRequest ZoomAbout(int width, int height, const std::array<IntRect, 3>& talli
     // and the scroll that moves it there from the middle.
     const double centreX = x + 0.5 - (kept.x - width / 2) * request.zoom;
     const double centreY = y + 0.5 - (kept.y - height / 2) * request.zoom;
-    const Span across = SpanAcross(width, tallies, false, request.zoom);
+    const Span across = SpanAcross(width, tallies, request, request.zoom);
     request.scrollX = ScrollOf(Middle(across) - centreX);
     request.scrollY = ScrollOf(Middle(Span{0.0, double(height)}) - centreY);
     return request;

@@ -43,8 +43,10 @@ void ImageExportCommands::exportImage(const ImageExportFormat& format) {
         return;
     }
     const QString path = PathWithRequiredSuffix(chosen, QString::fromLatin1(format.suffix));
-    const QImage picture =
-        DesignRenderer::render(view_.model(), view_.size(), {.sectorOutline = false, .zoom = {}});
+    // The whole bowl at true scale, whatever the view's zoom, in a picture at
+    // least as large as the view.
+    const QImage picture = DesignRenderer::renderWholeDesign(view_.model(), view_.size(),
+                                                             {.sectorOutline = false, .zoom = {}});
     const AtomicFileWriter::Result saved = SaveImage(picture, path, format.writerFormat);
     // A failed save must not pass for a successful one: the user would go on
     // believing the picture is on disk.

@@ -87,22 +87,15 @@ void PrintCommands::printPage(QPrinter& printer, QPainter& painter) {
 }
 
 void PrintCommands::printToPdfFile(const QPrinter& printer) {
-    const AtomicFileWriter::Result saved =
-        PdfDocument::print(printer, [this](QPagedPaintDevice& page) {
-            return PrintPicturePage(page, capturePicture(), view_.model().PrintScale);
-        });
+    const AtomicFileWriter::Result saved = PdfDocument::print(
+        printer, [this](QPagedPaintDevice& page) { return PrintDesignPage(page, view_.model()); });
     if (!saved.ok) {
         DialogService::instance().showMessage(view_.window(), saved.message);
     }
 }
 
 void PrintCommands::drawPage(QPainter& painter, QSize printableArea) {
-    DrawPictureOnPage(painter, printableArea, capturePicture(), view_.model().PrintScale);
-}
-
-// The printout goes without the active sector's outline; the view keeps it.
-QImage PrintCommands::capturePicture() {
-    return DesignRenderer::render(view_.model(), view_.size(), {.sectorOutline = false, .zoom = {}});
+    DrawDesignOnPage(painter, printableArea, view_.model());
 }
 
 void PrintCommands::fail(const char* message) {

@@ -31,7 +31,6 @@ private:
     // The view's picture, repainted without the outline, onto the page.
     void drawPage(QPainter& painter, QSize printableArea);
     // The view's picture as it shows without the outline, repainted before and after.
-    QImage capturePicture();
     void fail(const char* message);
 
     DesignSurface& view_;

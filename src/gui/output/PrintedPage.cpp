@@ -1,6 +1,8 @@
 #include "PrintedPage.h"
 
-#include <QImage>
+#include "BowlModel.h"
+#include "DesignRenderer.h"
+
 #include <QPainter>
 #include <QPrinter>
 
@@ -15,23 +17,28 @@ QSize PrintableArea(const QPagedPaintDevice& page) {
     return page.pageLayout().paintRectPixels(page.logicalDpiX()).size();
 }
 
-// Scaled without smoothing: the page gets the screen's pixels enlarged, the
-// way the printer's default stretch would show them.
-PrintPlacement DrawPictureOnPage(QPainter& painter, QSize printableArea, const QImage& picture,
-                                 double printScale) {
+// The design's client pixels take as much room on paper as the screen's
+// picture stretched by the printer would: the size on paper stays that of
+// the fixed stretch and the printout scale.
+PrintPlacement DrawDesignOnPage(QPainter& painter, QSize printableArea, const BowlModel& model) {
+    const QSize size = DesignRenderer::wholeDesignSize(model);
     const PrintPlacement placement =
-        ComputePrintPlacement(picture.width(), picture.height(), printScale, printableArea.width(),
+        ComputePrintPlacement(size.width(), size.height(), model.PrintScale, printableArea.width(),
                               printableArea.height());
-    painter.drawImage(QRect(placement.x, placement.y, placement.width, placement.height), picture);
+    painter.save();
+    painter.translate(placement.x, placement.y);
+    painter.scale(double(placement.width) / size.width(), double(placement.height) / size.height());
+    DesignRenderer::drawWholeDesign(painter, model, {.sectorOutline = false, .zoom = {}});
+    painter.restore();
     return placement;
 }
 
-QString PrintPicturePage(QPagedPaintDevice& page, const QImage& picture, double printScale) {
+QString PrintDesignPage(QPagedPaintDevice& page, const BowlModel& model) {
     QPainter painter;
     if (!painter.begin(&page)) {
         return QStringLiteral("Failed to start document");
     }
-    DrawPictureOnPage(painter, PrintableArea(page), picture, printScale);
+    DrawDesignOnPage(painter, PrintableArea(page), model);
     if (!painter.end()) {
         return QStringLiteral("Failed to end document");
     }

@@ -5,12 +5,13 @@
 #include <QSize>
 #include <QString>
 
-class QImage;
 class QPagedPaintDevice;
 class QPainter;
 class QPrinter;
 
 namespace corvane {
+
+class BowlModel;
 
 inline constexpr const char* kPrintJobName = "Corvane Print";
 // The stretch factor gives true size only at this printer resolution.
@@ -23,13 +24,13 @@ void PreparePrinter(QPrinter& printer);
 // the picture is centred on.
 QSize PrintableArea(const QPagedPaintDevice& page);
 
-// Draws the view's picture stretched and centred on the page that painter
-// is printing; returns where it went.
-PrintPlacement DrawPictureOnPage(QPainter& painter, QSize printableArea, const QImage& picture,
-                                 double printScale);
+// Draws the whole design as vectors, stretched by the printout scale and
+// centred on the page that painter is printing, without the sector
+// outline; returns where it went.
+PrintPlacement DrawDesignOnPage(QPainter& painter, QSize printableArea, const BowlModel& model);
 
-// Prints the picture alone on the page, as the Print command does; the
+// Prints the design alone on the page, as the Print command does; the
 // command's failure text, or empty when it was printed.
-QString PrintPicturePage(QPagedPaintDevice& page, const QImage& picture, double printScale);
+QString PrintDesignPage(QPagedPaintDevice& page, const BowlModel& model);
 
 }  // namespace corvane

@@ -202,7 +202,7 @@ void DesignPicture::paintAll(const BowlModel& model, QSize clientSize, qreal pix
     layout_.CenterY = clientSize.height() / 2;
     // The tallies stand where the client size puts them, whatever the zoom;
     // the bowl is placed in the room they leave.
-    tallies_ = layTallies(model);
+    tallies_ = layTallies(model, painted_.size);
     const ViewPlacement& placement = layout_.Placement =
         PlaceDesign(model, clientSize.width(), clientSize.height(), tallies_.rects, options.zoom);
     const IntPoint centre{layout_.CenterX, layout_.CenterY};
@@ -242,7 +242,7 @@ QRegion DesignPicture::repaintRecords(const BowlModel& model, const std::vector<
     for (const QRect& area : changed) {
         paintFills(area);
     }
-    const TallyLayout layout = layTallies(model);
+    const TallyLayout layout = layTallies(model, painted_.size);
     changed += changedTallyArea(layout);
     for (const QRect& area : changed) {
         compose(area);
@@ -482,7 +482,7 @@ void DesignPicture::compose(const QRect& area) {
     }
 }
 
-TallyLayout DesignPicture::layTallies(const BowlModel& model) const {
+TallyLayout DesignPicture::layTallies(const BowlModel& model, QSize clientSize) {
     // Only the resolution matters for measuring: point sizes as on the screen.
     QImage probe(1, 1, QImage::Format_RGB32);
     probe.setDotsPerMeterX(DotsPerMeter(model));
@@ -493,8 +493,8 @@ TallyLayout DesignPicture::layTallies(const BowlModel& model) const {
     const TextWidthFn measure = [&](const std::string& text) {
         return metrics.horizontalAdvance(fromNameBytes(text)) + 2.0 * padding;
     };
-    return ComputeTallyLayout(model, painted_.size.width(), painted_.size.height(),
-                              metrics.lineSpacing(), measure, measure);
+    return ComputeTallyLayout(model, clientSize.width(), clientSize.height(), metrics.lineSpacing(),
+                              measure, measure);
 }
 
 // A line's text may run past a narrow column, up to the window's edge.

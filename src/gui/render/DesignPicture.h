@@ -62,6 +62,10 @@ public:
     // The colour shown at a client point given in logical pixels, opaque.
     Argb colorAt(QPoint clientPoint) const;
 
+    // The tally columns and lines for a client area of the given size,
+    // measured in the tally font at the model's pixels per inch.
+    static TallyLayout layTallies(const BowlModel& model, QSize clientSize);
+
 private:
     struct Parameters {
         double id = 0.0;
@@ -103,7 +107,6 @@ private:
     void paintSectorOutline(const std::optional<SectorOutline>& outline);
     void compose(const QRect& area);
 
-    TallyLayout layTallies(const BowlModel& model) const;
     QRect lineBox(const TallyLine& line, int lineHeight) const;
     QRegion tallyArea(const TallyLayout& layout) const;
     QRegion changedTallyArea(const TallyLayout& layout) const;

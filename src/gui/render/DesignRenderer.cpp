@@ -1,11 +1,29 @@
 #include "DesignRenderer.h"
 
+#include "DesignDrawing.h"
+
 namespace corvane {
 
 QImage DesignRenderer::render(const BowlModel& model, QSize clientSize, RenderOptions options) {
     DesignPicture picture;
     picture.paintAll(model, clientSize, 1.0, options);
     return picture.image();
+}
+
+QImage DesignRenderer::renderWholeDesign(const BowlModel& model, QSize atLeast,
+                                         RenderOptions options) {
+    return render(model, DesignDrawing::wholeDesignSize(model, atLeast),
+                  DesignDrawing::wholeDesignOptions(options));
+}
+
+QSize DesignRenderer::wholeDesignSize(const BowlModel& model) {
+    return DesignDrawing::wholeDesignSize(model);
+}
+
+void DesignRenderer::drawWholeDesign(QPainter& painter, const BowlModel& model,
+                                     RenderOptions options) {
+    DesignDrawing::draw(painter, model, wholeDesignSize(model),
+                        DesignDrawing::wholeDesignOptions(options));
 }
 
 }  // namespace corvane

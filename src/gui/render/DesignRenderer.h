@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QSize>
 
+class QPainter;
+
 namespace corvane {
 
 class BowlModel;
@@ -18,6 +20,18 @@ public:
     // image whose resolution is the model's pixels per inch, so that point
     // sizes come out as on that screen. The model is only read.
     static QImage render(const BowlModel& model, QSize clientSize, RenderOptions options = {});
+
+    // The whole bowl at true scale with its tally column beside it, in a
+    // picture at least atLeast large (a null image when memory runs out).
+    static QImage renderWholeDesign(const BowlModel& model, QSize atLeast,
+                                    RenderOptions options = {});
+
+    // The size in client pixels of the whole design drawn by drawWholeDesign.
+    static QSize wholeDesignSize(const BowlModel& model);
+    // Draws the whole design as vectors, in client pixels (the painter's
+    // transform takes them to the device), for printing.
+    static void drawWholeDesign(QPainter& painter, const BowlModel& model,
+                                RenderOptions options = {});
 };
 
 }  // namespace corvane

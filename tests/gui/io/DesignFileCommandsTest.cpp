@@ -27,6 +27,7 @@ using namespace corvane;
 using test::ClickView;
 using test::SegmentPoint;
 using test::ShownColor;
+using test::ShowsColor;
 
 namespace {
 constexpr Argb kWalnutColor = 0xFF8B4513u;
@@ -315,7 +316,7 @@ private slots:
         // Qt could not remove these names with the temporary folder.
         ::unlink((latin1Name + ".png").constData());
         ::unlink((latin1Name + ".csv").constData());
-        QCOMPARE(ShownColor(QImage::fromData(png, "PNG"), {300, 200}), kWalnutColor);
+        QVERIFY(ShowsColor(QImage::fromData(png, "PNG"), kWalnutColor));
     }
 
     void numbersUseAPointWhateverTheLocale() {
@@ -448,7 +449,7 @@ private slots:
                       {"--export-image", image, "--size", "600x400", path("cli.csv")});
         QVERIFY(process.waitForFinished(60000));
         QCOMPARE(process.exitCode(), 0);
-        QCOMPARE(ShownColor(QImage(image), {300, 200}), kWalnutColor);
+        QVERIFY(ShowsColor(QImage(image), kWalnutColor));
 
         process.start(qEnvironmentVariable("CORVANE_BINARY"),
                       {"--export-image", image, path("does-not-exist.csv")});

@@ -412,7 +412,7 @@ private slots:
             place == Place::LinkToANewFile || place == Place::ChainOfLinks ? target : named;
         if (refusal.isEmpty()) {
             QVERIFY2(message.startsWith("exit 0: "), qPrintable(message));
-            QCOMPARE(QImage(written).size(), QSize(300, 200));
+            QVERIFY(!QImage(written).isNull());
             const struct stat info = statOf(written);
             QCOMPARE(info.st_mode & 07777, mode);
             QCOMPARE(info.st_uid, place == Place::LinkToANewFile ? 0 : owner);

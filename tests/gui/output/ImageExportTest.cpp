@@ -73,7 +73,11 @@ private slots:
         QImageReader reader(path(name));
         QCOMPARE(reader.format(), decodedFormat);
         const QImage image = reader.read();
-        QCOMPARE(image.size(), view().size());
+        // The whole bowl at true scale, in a picture at least the view's size,
+        // whatever the print scale and however little of it the view shows.
+        QVERIFY(image.width() >= view().width() && image.height() >= view().height());
+        QVERIFY(qAbs(test::TallestDarkSpanInches(image) * test::kProbeDpi -
+                     (model().OD * 96 + 3)) <= 2);
         QVERIFY(!image.hasAlphaChannel());
         QVERIFY(dialogs().messages.isEmpty());
         const FileDialogRequest request = dialogs().fileRequests.constLast();
@@ -82,16 +86,20 @@ private slots:
         QVERIFY(request.forSaving);
     }
 
-    void theFileShowsTheViewWithoutTheOutline() {
+    // Zoomed out in the view or not, the file shows the whole design at true
+    // scale, the same picture either way, without the sector's outline.
+    void theFileShowsTheWholeDesignWithoutTheOutline() {
         enterSymmetryMode(4);
+        click(30);
         exportAs(cmd::SavePng, path("sym.png"));
         const QImage saved = QImage(path("sym.png")).convertToFormat(QImage::Format_RGB32);
         QCOMPARE(CountRedPixels(saved), 0);
         QCOMPARE(model().SymmetrySectors, 4);
         QVERIFY(CountRedPixels(view().lastPaintedImage()) > 0);
 
-        document().setSymmetrySectors(0);
-        QCOMPARE(saved, view().lastPaintedImage().convertToFormat(QImage::Format_RGB32));
+        QVERIFY(frame().runCommand(cmd::ZoomOut));
+        exportAs(cmd::SavePng, path("zoomed.png"));
+        QCOMPARE(QImage(path("zoomed.png")).convertToFormat(QImage::Format_RGB32), saved);
     }
 
     void theSuffixIsAppendedUnlessItMatchesWithoutCase_data() {
@@ -119,7 +127,7 @@ private slots:
         QVERIFY(QDir(dir_->path()).mkpath(QStringLiteral("v1.2")));
         exportAs(commandId, path(chosen));
         QVERIFY2(QFile::exists(path(written)), qPrintable(written));
-        QCOMPARE(QImage(path(written)).size(), view().size());
+        QVERIFY(!QImage(path(written)).isNull());
         if (chosen != written) {
             QVERIFY(!QFile::exists(path(chosen)) || QFileInfo(path(chosen)).isDir());
         }
@@ -160,7 +168,7 @@ private slots:
         old.close();
         exportAs(cmd::SavePng, target);
         QCOMPARE(dialogs().messages, QStringList());
-        QCOMPARE(QImage(target).size(), view().size());
+        QVERIFY(!QImage(target).isNull());
         QCOMPARE(QDir(dir_->path()).entryList(QDir::Files | QDir::Hidden),
                  QStringList{QFileInfo(target).fileName()});
     }

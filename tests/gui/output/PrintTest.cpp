@@ -196,6 +196,26 @@ private slots:
         QVERIFY(CountRedPixels(view().lastPaintedImage()) > 0);
     }
 
+    // The printout draws the design, not the screen: a window smaller than
+    // the bowl, zoomed in, still prints the whole bowl at true size, as
+    // paths and text without any picture in the file.
+    void aSmallZoomedWindowPrintsTheWholeBowlAsVectors() {
+        if (!test::HavePdfTools()) {
+            QSKIP("pdfinfo and pdftoppm (poppler-utils) are needed to measure the page");
+        }
+        frame().resize(500, 400);
+        QVERIFY(frame().runCommand(cmd::ZoomIn));
+        QVERIFY(frame().runCommand(cmd::ZoomIn));
+        const QString pdf = printToPdf(QStringLiteral("small.pdf"));
+        QVERIFY(dialogs().messages.isEmpty());
+        checkOnePageWithOuterCircle(pdf, ExpectedOuterCircleInches(8.1, 1.0));
+        QFile file(pdf);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QVERIFY(!bytes.contains("/Subtype /Image"));
+        QVERIFY(bytes.contains("/Font"));
+    }
+
     // Half the diameter at twice the scale prints as large as the default
     // design at 100 %, which is about 8.09 inches (8.1 x 0.9984).
     void twiceTheScalePrintsTwiceAsLarge() {

@@ -6,6 +6,7 @@
 
 #include <QtTest>
 
+#include <algorithm>
 #include <cmath>
 
 namespace corvane::test {
@@ -26,6 +27,19 @@ QPoint SegmentPoint(const BowlModel& model, const ViewLayout& layout, int k) {
 
 Argb ShownColor(const QImage& image, QPoint point) {
     return image.pixel(point) | 0xFF000000u;
+}
+
+bool ShowsColor(const QImage& image, Argb color) {
+    const QImage pixels = image.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < pixels.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(pixels.constScanLine(y));
+        if (std::any_of(line, line + pixels.width(), [&](QRgb pixel) {
+                return (pixel | 0xFF000000u) == (color | 0xFF000000u);
+            })) {
+            return true;
+        }
+    }
+    return false;
 }
 
 bool HasDarkPixel(const QImage& image, const QRect& rect, int threshold) {

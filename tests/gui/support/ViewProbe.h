@@ -23,6 +23,9 @@ QPoint SegmentPoint(const BowlModel& model, const ViewLayout& layout, int k);
 // The colour shown at a point, opaque.
 Argb ShownColor(const QImage& image, QPoint point);
 
+// True when some pixel of the image shows the colour (alpha ignored).
+bool ShowsColor(const QImage& image, Argb color);
+
 // True when the image has a pixel darker than the threshold inside rect.
 bool HasDarkPixel(const QImage& image, const QRect& rect, int threshold = 100);
 

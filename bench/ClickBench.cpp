@@ -1,12 +1,14 @@
 // Times, in the real main window at 1920 x 1080, a click on a segment from
-// the mouse press to the finished repaint, and "Undo Last 100 Fills" in
-// symmetry mode; each against the naive full paint of the same design.
+// the mouse press to the finished repaint at several zooms, a zoom step and
+// a fit, and "Undo Last 100 Fills" in symmetry mode; each against the naive
+// full paint of the same design.
 #include "ActiveSector.h"
 #include "Application.h"
 #include "BenchDesigns.h"
 #include "BowlModel.h"
 #include "CommandIds.h"
 #include "DesignDocument.h"
+#include "DesignPlacement.h"
 #include "DesignView.h"
 #include "MainWindow.h"
 #include "NaivePaint.h"
@@ -14,6 +16,7 @@
 #include <QApplication>
 #include <QTest>
 
+#include <cmath>
 #include <cstdio>
 
 using namespace corvane;
@@ -22,8 +25,10 @@ namespace {
 
 QPoint segmentPoint(DesignView& view, int k) {
     const SegmentProp& segment = view.document().model().SegmentTable[k];
-    return {view.layout().CenterX + segment.SegmentCenter.x,
-            view.layout().CenterY + segment.SegmentCenter.y};
+    const ViewLayout& layout = view.layout();
+    const ViewPoint point = DesignToView(layout.Placement, layout.CenterX + segment.SegmentCenter.x,
+                                         layout.CenterY + segment.SegmentCenter.y);
+    return {static_cast<int>(std::lround(point.x)), static_cast<int>(std::lround(point.y))};
 }
 
 void useDesign(DesignView& view, int rows, int segments, double id, double od) {
@@ -39,11 +44,14 @@ void naiveReference(DesignView& view) {
                       }));
 }
 
-// Every click fills: the colour changes from one click to the next.
-void timeClicks(DesignView& view, const char* what, int rows, int segments, double id, double od) {
-    useDesign(view, rows, segments, id, od);
+// Every click fills: the colour changes from one click to the next. Clicks
+// on points the zoom takes out of the view, or under the tallies, are not counted.
+void timeClicks(DesignView& view, const char* what, double zoom) {
+    view.setZoomRequest({false, zoom, 0, 0});
+    QApplication::processEvents();
+    view.paintIfStale();
     const BowlModel& model = view.model();
-    std::printf("%s, view %dx%d:\n", what, view.width(), view.height());
+    std::printf("%s at zoom %.2f, view %dx%d:\n", what, zoom, view.width(), view.height());
     const Argb woods[] = {0xFF8B4513u, 0xFFEFDDD4u};
     const int last = model.LastLiveIndex();
     std::vector<double> times;
@@ -52,16 +60,34 @@ void timeClicks(DesignView& view, const char* what, int rows, int segments, doub
     for (int i = 0; i < bench::RepeatsOr(300); ++i) {
         view.document().setFillColor(woods[i % 2]);
         const int k = 1 + (i * 37) % last;
+        const QPoint point = segmentPoint(view, k);
+        if (!view.rect().contains(point)) {
+            continue;
+        }
         const std::size_t before = model.FillHistory.size();
-        const double ms =
-            bench::TimeRuns(1, [&] {
-                QTest::mouseClick(&view, Qt::LeftButton, Qt::NoModifier, segmentPoint(view, k));
-            }).front();
+        const double ms = bench::TimeRuns(1, [&] {
+                              QTest::mouseClick(&view, Qt::LeftButton, Qt::NoModifier, point);
+                          }).front();
         if (model.FillHistory.size() > before) {
             times.push_back(ms);
         }
     }
     bench::PrintTimes("click to finished repaint", times);
+    naiveReference(view);
+}
+
+// A zoom step and a fit each paint the whole view anew.
+void timeZoomSteps(MainWindow& frame, DesignView& view) {
+    std::printf("Zoom In / Zoom to Fit, largest design 23x89 (OD 10.5), view %dx%d:\n",
+                view.width(), view.height());
+    std::vector<double> steps;
+    std::vector<double> fits;
+    for (int run = 0; run < bench::RepeatsOr(30); ++run) {
+        steps.push_back(bench::TimeRuns(1, [&] { frame.runCommand(cmd::ZoomIn); }).front());
+        fits.push_back(bench::TimeRuns(1, [&] { frame.runCommand(cmd::ZoomToFit); }).front());
+    }
+    bench::PrintTimes("zoom step", steps);
+    bench::PrintTimes("fit", fits);
     naiveReference(view);
 }
 
@@ -107,7 +133,12 @@ int main(int argc, char** argv) {
     }
     QApplication::processEvents();
     DesignView& view = *frame.view();
-    timeClicks(view, "Click, largest design 23x89 (OD 10.5)", 23, 89, 2.0, 10.5);
+    useDesign(view, 23, 89, 2.0, 10.5);
+    for (double zoom : {0.5, 1.0, 2.0}) {
+        timeClicks(view, "Click, largest design 23x89 (OD 10.5)", zoom);
+    }
+    timeZoomSteps(frame, view);
+    view.setZoomRequest({});
     timeUndo100InSymmetryMode(frame, view);
     return 0;
 }

@@ -100,6 +100,22 @@ bool ToLocalTime(std::time_t time, std::tm& local) {
 #endif
 }
 
+bool SameShapeOnFile(const BowlModel& a, const BowlModel& b) {
+    const BowlShape& x = a.Shape;
+    const BowlShape& y = b.Shape;
+    if (x.ringHeight != y.ringHeight || x.wallThickness != y.wallThickness ||
+        x.profile != y.profile) {
+        return false;
+    }
+    const int rows = std::clamp(a.Rows, 0, kMaxLiveSegments);
+    for (int row = 1; row <= rows; ++row) {
+        if (x.RowHeight(row) != y.RowHeight(row)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 std::string WriteDesignCsv(const BowlModel& model, const std::string& date) {
@@ -120,7 +136,8 @@ std::string WriteDesignCsv(const BowlModel& model, const std::string& date) {
 }
 
 bool SameDesignOnFile(const BowlModel& a, const BowlModel& b) {
-    if (a.ID != b.ID || a.OD != b.OD || a.Rows != b.Rows || a.Segments != b.Segments) {
+    if (a.ID != b.ID || a.OD != b.OD || a.Rows != b.Rows || a.Segments != b.Segments ||
+        !SameShapeOnFile(a, b)) {
         return false;
     }
     const int last = LastWrittenIndex(a);

@@ -1,5 +1,6 @@
 #include "BowlProfile.h"
 #include "RingSizes.h"
+#include "ShapeFrame.h"
 
 #include <gtest/gtest.h>
 
@@ -148,4 +149,32 @@ TEST(BowlProfileTest, AWallThatReachesTheAxisIsRefusedNamingTheRow) {
     const BowlProfile broken({{1.0, 0.75}, {NAN, 1.5}, {2.0, 2.25}}, 0.25);
     EXPECT_EQ(CheckShape(ComputeRingSizes(broken, {{0.75, 1.5}}, 8, 0.125)),
               "Row 1 has no wall: its sizes cannot be computed.");
+}
+
+// The profile is kept in its frame: it follows ID, OD, Rows and the heights
+// by itself, and points given in inches are sorted and stretched into it.
+TEST(BowlProfileTest, TheProfileStretchesWithTheDesign) {
+    BowlModel model;  // ID 3.5, OD 8.1, 8 rows of 0.75 in: floor 0.75, rim 6.75
+    EXPECT_EQ(PlacedProfile(model), (std::vector<ProfilePoint>{{1.75, 0.75}, {4.05, 6.75}}));
+    model.Shape.profile = FitProfile(model, {{4.6, 4.75}, {2.0, 1.0}, {3.0, 2.0}, {9.0, 2.0}});
+    // Sorted, the second point at height 2 left out, then from (2, 1)..(4.6, 4.75)
+    // stretched onto (1.75, 0.75)..(4.05, 6.75).
+    ASSERT_EQ(model.Shape.profile.size(), 3u);
+    EXPECT_EQ(model.Shape.profile.front(), (ProfilePoint{0.0, 0.0}));
+    EXPECT_EQ(model.Shape.profile.back(), (ProfilePoint{1.0, 1.0}));
+    EXPECT_NEAR(model.Shape.profile[1].radius, 1.0 / 2.6, 1e-12);
+    EXPECT_NEAR(model.Shape.profile[1].height, 1.0 / 3.75, 1e-12);
+
+    model.OD = 10.1;
+    model.Shape.rowHeights[8] = 1.5;
+    EXPECT_DOUBLE_EQ(RimHeight(model), 7.5);
+    EXPECT_EQ(RowSpansOf(model).back().bottom, 6.0);
+    const std::vector<ProfilePoint> placed = PlacedProfile(model);
+    EXPECT_NEAR(placed[1].radius, 1.75 + 3.3 / 2.6, 1e-12);
+    EXPECT_NEAR(placed[1].height, 0.75 + 6.75 / 3.75, 1e-12);
+    EXPECT_EQ(placed.back(), (ProfilePoint{5.05, 7.5}));
+
+    EXPECT_EQ(FitProfile(model, {{1.0, 2.0}, {NAN, 3.0}}), BowlShape::StraightProfile());
+    model.Rows = 0;  // no rows: the outside is the disc's edge
+    EXPECT_DOUBLE_EQ(ProfileOf(model).radius(0.75), 1.75);
 }

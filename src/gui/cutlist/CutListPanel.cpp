@@ -150,7 +150,7 @@ void CutListPanel::setKerfInches(double inches) {
 }
 
 CutList CutListPanel::currentList() const {
-    return ComputeCutList(view_.model(), kerfInches(), settings_->ringHeightInches());
+    return ComputeCutList(view_.model(), kerfInches(), view_.model().Shape.ringHeight);
 }
 
 std::string CutListPanel::csvText() const {

@@ -2,6 +2,8 @@
 
 #include "BowlMeshCache.h"
 #include "BowlRenderer.h"
+#include "DesignChange.h"
+#include "DesignLimits.h"
 
 #include <QWidget>
 
@@ -12,12 +14,13 @@ class QLabel;
 namespace corvane {
 
 class CutListSettings;
+class DesignDocument;
 class DesignSurface;
 class LengthField;
 
-// The body of the "3D Preview" dock: the ring height and wall thickness in
-// the cut list's units, and the bowl in 3D, rebuilt after every change of
-// the design or of those settings while the panel is shown.
+// The body of the "3D Preview" dock: the design's ring height and wall
+// thickness in the cut list's units, and the bowl in 3D, rebuilt after every
+// change of the design while the panel is shown.
 class PreviewPanel : public QWidget {
     Q_OBJECT
 
@@ -40,7 +43,10 @@ protected:
 
 private:
     QWidget* buildSettingsRow();
+    void onDesignChanged(const DesignChange& change);
     void onSettingsChanged();
+    void typeIntoDesign(LengthField* field, LimitError (DesignDocument::*set)(double),
+                        double inches);
     void showSettings();
     void showProblems();
 
@@ -57,6 +63,7 @@ private:
     QString startError_;
     int shownUnit_ = -1;
     bool stale_ = true;
+    bool typing_ = false;
 };
 
 }  // namespace corvane

@@ -196,18 +196,16 @@ private slots:
         panel().setUnit(LengthUnit::Millimetres);
         QCOMPARE(table->item(1, 6)->text(), QStringLiteral("13.6"));
         panel().setKerfInches(0.1);
-        QVERIFY(panel().settings().setRingHeightInches(1.25));
-        QVERIFY(!panel().settings().setRingHeightInches(0.0));
-        QVERIFY(panel().settings().setWallThicknessInches(0.5));
+        // The ring height belongs to the design: a change is one to save.
+        QVERIFY(!document().setRingHeight(1.25));
+        QCOMPARE(document().setRingHeight(0.0),
+                 std::optional<std::string>("Ring height must be above 0 and at most 6 in "
+                                            "(152.4 mm)."));
+        QCOMPARE(model().Shape.ringHeight, 1.25);
+        QVERIFY(document().hasUnsavedChanges());
         start();
         QCOMPARE(panel().unit(), LengthUnit::Millimetres);
         QCOMPARE(panel().kerfInches(), 0.1);
-        QCOMPARE(panel().settings().ringHeightInches(), 1.25);
-        QCOMPARE(panel().settings().wallThicknessInches(), 0.5);
-        // A hand-edited settings file cannot bring in a ring height beyond the limits.
-        AppSettings().setValue(SettingsKeys::RingHeightInches, -3.0);
-        start();
-        QCOMPARE(panel().settings().ringHeightInches(), kDefaultRingHeightInches);
     }
 
     void commandLinePrintsWhatThePanelShows() {
@@ -219,7 +217,7 @@ private slots:
         QCOMPARE(runCutList({"--cut-list", design}), QString::fromStdString(panel().csvText()));
         panel().setUnit(LengthUnit::Millimetres);
         panel().setKerfInches(3.0 / 25.4);
-        QVERIFY(panel().settings().setRingHeightInches(25.0 / 25.4));
+        QVERIFY(!document().setRingHeight(25.0 / 25.4));
         QCOMPARE(runCutList(
                      {"--cut-list", "--units", "mm", "--kerf", "3", "--ring-height", "25", design}),
                  QString::fromStdString(panel().csvText()));
@@ -245,18 +243,18 @@ private slots:
         const QString noOpenGl = preview->messageLine()->text();
         QVERIFY(noOpenGl.contains(QStringLiteral("needs OpenGL")));
         LengthField* field = preview->ringHeightField();
-        CutListSettings& settings = panel().settings();
+        const BowlShape& shape = model().Shape;
         QCOMPARE(field->text(), QStringLiteral("0.75"));
         QCOMPARE(preview->wallThicknessField()->text(), QStringLiteral("0.25"));
         field->selectAll();
         QTest::keyClicks(field, "0");
         QVERIFY(field->styleSheet().contains(QStringLiteral("#FF0000")));
         QVERIFY(preview->messageLine()->text().startsWith(QStringLiteral("Ring height must be")));
-        QCOMPARE(settings.ringHeightInches(), 0.75);
+        QCOMPARE(shape.ringHeight, 0.75);
         QTest::keyClicks(field, ".5");
         QVERIFY(field->styleSheet().isEmpty());
         QCOMPARE(preview->messageLine()->text(), noOpenGl);
-        QCOMPARE(settings.ringHeightInches(), 0.5);
+        QCOMPARE(shape.ringHeight, 0.5);
         QTableWidget* rows = panel().rowTable();
         const int ringHeight = columnOf(rows, QStringLiteral("Ring Height (in)"));
         QCOMPARE(rows->item(1, ringHeight)->text(), QStringLiteral("0.500"));
@@ -268,30 +266,30 @@ private slots:
         QCOMPARE(field->problem(), QStringLiteral("Enter a number."));
         field->selectAll();
         QTest::keyClicks(field, "20 mm");
-        QCOMPARE(settings.ringHeightInches(), 20 / 25.4);
+        QCOMPARE(shape.ringHeight, 20 / 25.4);
         QCOMPARE(rows->item(1, ringHeight)->text(), QStringLiteral("20.0"));
         // The limit as its message shows it: 152.4 mm is exactly 6 in.
         field->selectAll();
         QTest::keyClicks(field, "152.4");
         QCOMPARE(field->problem(), QString());
-        QCOMPARE(settings.ringHeightInches(), 6.0);
+        QCOMPARE(shape.ringHeight, 6.0);
         field->selectAll();
         QTest::keyClicks(field, "152.45");
         QVERIFY(field->problem().endsWith(QStringLiteral("at most 6 in (152.4 mm).")));
-        QCOMPARE(settings.ringHeightInches(), 6.0);
+        QCOMPARE(shape.ringHeight, 6.0);
 
         panel().setUnit(LengthUnit::Inches);
         field->selectAll();
         QTest::keyClicks(field, "1-1/4");
-        QCOMPARE(settings.ringHeightInches(), 1.25);
+        QCOMPARE(shape.ringHeight, 1.25);
         field->selectAll();
         QTest::keyClicks(field, "1 -1/4");  // "1" on the way was taken
         QCOMPARE(field->problem(), QStringLiteral("Enter a number."));
-        QCOMPARE(settings.ringHeightInches(), 1.0);
+        QCOMPARE(shape.ringHeight, 1.0);
         LengthField* wall = preview->wallThicknessField();
         wall->selectAll();
         QTest::keyClicks(wall, "3/8");
-        QCOMPARE(settings.wallThicknessInches(), 0.375);
+        QCOMPARE(shape.wallThickness, 0.375);
     }
 
     // The kerf is typed as a decimal or a fraction and taken keystroke by

@@ -199,7 +199,7 @@ private slots:
             p.BoxRows = 4;
             p.BoxSegments = 12;
         });
-        QVERIFY(frame().cutListPanel()->settings().setWallThicknessInches(0.01));
+        QVERIFY(!document().setWallThickness(0.01));
         renderer().setCamera(120, 40, 0.7);
         document().setFillColor(kBlue);
         click(1);

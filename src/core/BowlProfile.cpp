@@ -37,26 +37,12 @@ double endSlope(double h0, double h1, double d0, double d1) {
     return slope;
 }
 
-constexpr double kSampleStep = 0.002;  // inches
-constexpr int kMinSamples = 32;
+constexpr double kSampleStep = 0.005;  // inches
+constexpr int kMinSamples = 16;
 constexpr int kRefineSteps = 40;
 
-// The smallest value of f over [z0, z1]: sampled, then narrowed down around
-// the best sample by golden sections.
-double minimumOver(const std::function<double(double)>& f, double z0, double z1) {
-    const int samples = std::max(kMinSamples, static_cast<int>(std::ceil((z1 - z0) / kSampleStep)));
-    const double step = (z1 - z0) / samples;
-    int best = 0;
-    double bestValue = f(z0);
-    for (int i = 1; i <= samples; ++i) {
-        const double value = f(z0 + i * step);
-        if (value < bestValue) {
-            best = i;
-            bestValue = value;
-        }
-    }
-    double lo = z0 + std::max(best - 1, 0) * step;
-    double hi = z0 + std::min(best + 1, samples) * step;
+// The smallest value of f within [lo, hi], by golden sections.
+double narrowDown(const std::function<double(double)>& f, double lo, double hi) {
     const double ratio = (std::sqrt(5.0) - 1.0) / 2.0;
     for (int i = 0; i < kRefineSteps && hi > lo; ++i) {
         const double a = hi - ratio * (hi - lo);
@@ -67,7 +53,31 @@ double minimumOver(const std::function<double(double)>& f, double z0, double z1)
             lo = a;
         }
     }
-    return std::min(bestValue, f((lo + hi) / 2.0));
+    return f((lo + hi) / 2.0);
+}
+
+// The smallest value of f over [z0, z1]: sampled, then narrowed down around
+// every sample that is lower than its neighbours, so that a dip between two
+// samples is found to the last digit whichever sample lies nearer to it.
+double minimumOver(const std::function<double(double)>& f, double z0, double z1) {
+    const int samples = std::max(kMinSamples, static_cast<int>(std::ceil((z1 - z0) / kSampleStep)));
+    const double step = (z1 - z0) / samples;
+    std::vector<double> values(static_cast<std::size_t>(samples) + 1);
+    for (int i = 0; i <= samples; ++i) {
+        values[static_cast<std::size_t>(i)] = f(z0 + i * step);
+    }
+    double best = *std::min_element(values.begin(), values.end());
+    for (int i = 0; i <= samples; ++i) {
+        const double value = values[static_cast<std::size_t>(i)];
+        const bool belowLeft = i == 0 || value < values[static_cast<std::size_t>(i - 1)];
+        const bool belowRight = i == samples || value <= values[static_cast<std::size_t>(i + 1)];
+        if (belowLeft && belowRight) {
+            const double lo = z0 + std::max(i - 1, 0) * step;
+            const double hi = z0 + std::min(i + 1, samples) * step;
+            best = std::min(best, narrowDown(f, lo, hi));
+        }
+    }
+    return best;
 }
 
 }  // namespace

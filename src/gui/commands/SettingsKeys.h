@@ -30,6 +30,7 @@ inline constexpr SettingKey<QVariantList> StandardToolbar{"StandardToolbar"};
 // The cut list's and the 3D preview's settings; lengths in inches.
 inline constexpr SettingKey<QString> CutListUnits{"CutListUnits"};
 inline constexpr SettingKey<double> CutListKerfInches{"CutListKerfInches"};
+inline constexpr SettingKey<double> CutListAllowanceInches{"CutListAllowanceInches"};
 
 }  // namespace SettingsKeys
 

@@ -22,6 +22,8 @@ CutListSettings::CutListSettings(QObject* parent) : QObject(parent) {
                 : LengthUnit::Inches;
     kerfInches_ =
         storedLength(settings, SettingsKeys::CutListKerfInches, kDefaultKerfInches, CheckKerf);
+    allowanceInches_ = storedLength(settings, SettingsKeys::CutListAllowanceInches,
+                                    kDefaultAllowanceInches, CheckAllowance);
 }
 
 void CutListSettings::setUnit(LengthUnit unit) {
@@ -36,6 +38,10 @@ void CutListSettings::setKerfInches(double inches) {
     changeTo(kerfInches_, inches);
 }
 
+void CutListSettings::setAllowanceInches(double inches) {
+    changeTo(allowanceInches_, inches);
+}
+
 void CutListSettings::changeTo(double& setting, double inches) {
     if (setting != inches) {
         setting = inches;
@@ -48,6 +54,7 @@ void CutListSettings::save() const {
     AppSettings settings;
     settings.setValue(SettingsKeys::CutListUnits, QString::fromLatin1(UnitLabel(unit_)));
     settings.setValue(SettingsKeys::CutListKerfInches, kerfInches_);
+    settings.setValue(SettingsKeys::CutListAllowanceInches, allowanceInches_);
 }
 
 }  // namespace corvane

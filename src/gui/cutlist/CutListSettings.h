@@ -7,9 +7,9 @@
 namespace corvane {
 
 // The woodworker's settings that the cut list and the 3D preview share: the
-// units and kerf of the saw. (How tall the rings are and how thick the wall
-// is belongs to the design.) Lengths are kept in inches and remembered in
-// the settings store; a stored value beyond its limits reads as the default.
+// units, the kerf of the saw and the turning allowance. (How tall the rings are and how thick the
+// wall is belongs to the design.) Lengths are kept in inches and remembered in the settings store;
+// a stored value beyond its limits reads as the default.
 class CutListSettings : public QObject {
     Q_OBJECT
 
@@ -18,9 +18,11 @@ public:
 
     LengthUnit unit() const { return unit_; }
     double kerfInches() const { return kerfInches_; }
+    double allowanceInches() const { return allowanceInches_; }
 
     void setUnit(LengthUnit unit);
     void setKerfInches(double inches);
+    void setAllowanceInches(double inches);
 
 signals:
     void changed();
@@ -31,6 +33,7 @@ private:
 
     LengthUnit unit_ = LengthUnit::Inches;
     double kerfInches_ = kDefaultKerfInches;
+    double allowanceInches_ = kDefaultAllowanceInches;
 };
 
 }  // namespace corvane

@@ -192,10 +192,11 @@ private slots:
 
     void unitsAndKerfAreShownAndRemembered() {
         QTableWidget* table = panel().rowTable();
-        QCOMPARE(table->item(1, 6)->text(), QStringLiteral("0.536"));  // row 1 outer length
+        QCOMPARE(table->item(1, 8)->text(), QStringLiteral("0.569"));  // row 1 outer length
         panel().setUnit(LengthUnit::Millimetres);
-        QCOMPARE(table->item(1, 6)->text(), QStringLiteral("13.6"));
+        QCOMPARE(table->item(1, 8)->text(), QStringLiteral("14.5"));
         panel().setKerfInches(0.1);
+        panel().setAllowanceInches(0.0625);
         // The ring height belongs to the design: a change is one to save.
         QVERIFY(!document().setRingHeight(1.25));
         QCOMPARE(document().setRingHeight(0.0),
@@ -206,6 +207,8 @@ private slots:
         start();
         QCOMPARE(panel().unit(), LengthUnit::Millimetres);
         QCOMPARE(panel().kerfInches(), 0.1);
+        QCOMPARE(panel().allowanceInches(), 0.0625);
+        QCOMPARE(panel().findChild<QDoubleSpinBox*>(QStringLiteral("allowance"))->value(), 1.6);
     }
 
     void commandLinePrintsWhatThePanelShows() {
@@ -223,7 +226,25 @@ private slots:
                  QString::fromStdString(panel().csvText()));
         QVERIFY(runCutList({"--cut-list", "--ring-height", "7", design}).startsWith("failed: "));
         QVERIFY(runCutList({"--cut-list", "--units", "mm", "--ring-height", "152.4", design})
-                    .startsWith("Corvane Cut List,Units: mm,Kerf: 3.2,Ring Height: 152.4\r\n"));
+                    .startsWith("Corvane Cut List,Units: mm,Kerf: 3.2,Ring Height: 152.4,"
+                                "Allowance: 3.175\r\n"));
+        // A shaped design gives the command line the same rings, and the
+        // wall given there takes the place of the design's.
+        panel().setAllowanceInches(2.0 / 25.4);
+        QVERIFY(!document().setProfilePoints({{1.75, 0.75}, {4.4, 3.5}, {4.05, 6.75}}));
+        QVERIFY(!document().setWallThickness(0.375));
+        const QString shaped = tempPath("shaped.csv");
+        dialogs().fileAnswers.push_back(shaped);
+        QVERIFY(frame().runCommand(cmd::SaveCsv));
+        const QString csv = QString::fromStdString(panel().csvText());
+        QCOMPARE(
+            runCutList({"--cut-list", "--units", "mm", "--kerf", "3", "--allowance", "2", shaped}),
+            csv);
+        QVERIFY(!document().setWallThickness(0.25));
+        QVERIFY(QString::fromStdString(panel().csvText()) != csv);
+        QCOMPARE(runCutList({"--cut-list", "--units", "mm", "--kerf", "3", "--allowance", "2",
+                             "--wall-thickness", "6.35", shaped}),
+                 QString::fromStdString(panel().csvText()));
 
         const QString saved = tempPath("cut list");
         dialogs().fileAnswers.push_back(saved);
@@ -317,7 +338,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(double, kerfInches);
         panel().setUnit(metric ? LengthUnit::Millimetres : LengthUnit::Inches);
-        auto* kerf = panel().findChild<QDoubleSpinBox*>();
+        auto* kerf = panel().findChild<QDoubleSpinBox*>(QStringLiteral("kerf"));
         QVERIFY(kerf != nullptr);
         kerf->selectAll();
         QTest::keyClicks(kerf, typed);

@@ -5,6 +5,7 @@
 #include "DesignSurface.h"
 #include "LengthField.h"
 
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -67,6 +68,11 @@ QWidget* PreviewPanel::buildSettingsRow() {
     layout->addWidget(new QLabel(QStringLiteral("Wall thickness:"), row));
     layout->addWidget(wallThickness_);
     layout->addWidget(wallThicknessUnit_);
+    layout->addSpacing(12);
+    glueLines_ = new QCheckBox(QStringLiteral("Glue lines"), row);
+    glueLines_->setChecked(true);
+    connect(glueLines_, &QCheckBox::toggled, this, &PreviewPanel::refresh);
+    layout->addWidget(glueLines_);
     layout->addStretch(1);
     return row;
 }
@@ -130,7 +136,8 @@ void PreviewPanel::refresh() {
         return;
     }
     stale_ = false;
-    BowlRendererLoader::showMesh(*renderer_, mesh_.update(view_.model(), view_.model().Shape));
+    BowlRendererLoader::showMesh(
+        *renderer_, mesh_.update(view_.model(), view_.model().Shape, glueLines_->isChecked()));
 }
 
 void PreviewPanel::showEvent(QShowEvent* event) {

@@ -9,6 +9,7 @@
 
 #include <memory>
 
+class QCheckBox;
 class QLabel;
 
 namespace corvane {
@@ -34,6 +35,8 @@ public:
     LengthField* ringHeightField() const { return ringHeight_; }
     LengthField* wallThicknessField() const { return wallThickness_; }
     QLabel* messageLine() const { return messageLine_; }
+    // Thin dark lines on the joints between segments and rows; on at first.
+    QCheckBox* glueLinesBox() const { return glueLines_; }
 
 public slots:
     void refresh();
@@ -59,6 +62,7 @@ private:
     LengthField* wallThickness_ = nullptr;
     QLabel* ringHeightUnit_ = nullptr;
     QLabel* wallThicknessUnit_ = nullptr;
+    QCheckBox* glueLines_ = nullptr;
     QLabel* messageLine_ = nullptr;
     QString startError_;
     int shownUnit_ = -1;

@@ -36,11 +36,15 @@ constexpr OptionSpec kProgramOptions[] = {
      "Units of the lengths given and written for --cut-list and --export-3d: in or mm "
      "(default in)."},
     {"kerf", "K", nullptr, "Saw kerf in the cut list's units (default 0.125 in or 3.175 mm)."},
+    {"allowance", "A", nullptr,
+     "Turning allowance on each side of the wall in the cut list's units (default 0.125 in or "
+     "3.175 mm)."},
     {"ring-height", "H", nullptr,
      "Height of every ring (and of the disc) in the chosen units, for --cut-list and "
-     "--export-3d (default 0.75 in)."},
+     "--export-3d, in place of the design's own."},
     {"wall-thickness", "T", nullptr,
-     "Wall thickness in the chosen units for --export-3d (default 0.25 in)."},
+     "Wall thickness in the chosen units, for --cut-list and --export-3d, in place of the "
+     "design's own."},
     {"azimuth", "DEG", nullptr,
      "Degrees the --export-3d camera stands around the bowl (default 35)."},
     {"elevation", "DEG", nullptr,

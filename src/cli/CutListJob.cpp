@@ -17,19 +17,23 @@ bool checkCutList(const CommandLineOptions& options, JobRequest& request) {
         return false;
     }
     request.unit = *unit;
-    const std::optional<double> ringHeight = LengthValue(
-        options, QStringLiteral("ring-height"), *unit, kDefaultRingHeightInches, ReadRingHeight);
+    const bool shapeUsable = ShapeOverrides(options, *unit, request);
     std::optional<double> kerf = kDefaultKerfInches;
     if (options.isSet(QStringLiteral("kerf"))) {
         kerf = KerfValue(options.value(QStringLiteral("kerf")), *unit);
     }
-    request.shape.ringHeight = ringHeight.value_or(kDefaultRingHeightInches);
+    std::optional<double> allowance = kDefaultAllowanceInches;
+    if (options.isSet(QStringLiteral("allowance"))) {
+        allowance = AllowanceValue(options.value(QStringLiteral("allowance")), *unit);
+    }
     request.kerfInches = kerf.value_or(kDefaultKerfInches);
-    return ringHeight && kerf;
+    request.allowanceInches = allowance.value_or(kDefaultAllowanceInches);
+    return shapeUsable && kerf && allowance;
 }
 
 ExitCode runCutList(const JobRequest& request, BowlModel& model) {
-    const CutList list = ComputeCutList(model, request.kerfInches, request.shape.ringHeight);
+    const CutList list =
+        ComputeCutList(ShapedAsAsked(model, request), request.kerfInches, request.allowanceInches);
     if (!list.refusal.empty()) {
         PrintError(QString::fromStdString(list.refusal));
         return ExitCode::Failed;
@@ -48,7 +52,8 @@ ExitCode runCutList(const JobRequest& request, BowlModel& model) {
 Job CutListJob() {
     Job job;
     job.option = QStringLiteral("cut-list");
-    job.options = {QStringLiteral("units"), QStringLiteral("kerf"), QStringLiteral("ring-height")};
+    job.options = {QStringLiteral("units"), QStringLiteral("kerf"), QStringLiteral("allowance"),
+                   QStringLiteral("ring-height"), QStringLiteral("wall-thickness")};
     job.platform = JobPlatform::None;
     job.check = checkCutList;
     job.run = runCutList;

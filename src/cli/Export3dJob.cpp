@@ -45,14 +45,8 @@ bool checkShape(const CommandLineOptions& options, JobRequest& request) {
     if (!unit) {
         return false;
     }
-    const std::optional<double> ringHeight = LengthValue(
-        options, QStringLiteral("ring-height"), *unit, kDefaultRingHeightInches, ReadRingHeight);
-    const std::optional<double> wallThickness =
-        LengthValue(options, QStringLiteral("wall-thickness"), *unit, kDefaultWallThicknessInches,
-                    ReadWallThickness);
     request.unit = *unit;
-    request.shape = BowlShape{ringHeight.value_or(0.0), wallThickness.value_or(0.0)};
-    return ringHeight && wallThickness;
+    return ShapeOverrides(options, *unit, request);
 }
 
 bool checkExport3d(const CommandLineOptions& options, JobRequest& request) {
@@ -73,7 +67,8 @@ ExitCode runExport3d(const JobRequest& request, BowlModel& model) {
         return ExitCode::Failed;
     }
     BowlRenderer& renderer = *started.renderer;
-    BowlRendererLoader::showMesh(renderer, BuildBowlMesh(model, request.shape));
+    const BowlModel shaped = ShapedAsAsked(model, request);
+    BowlRendererLoader::showMesh(renderer, BuildBowlMesh(shaped, shaped.Shape, true));
     renderer.setCamera(request.azimuth.value_or(renderer.azimuth()),
                        request.elevation.value_or(renderer.elevation()), 1.0);
     const QImage picture = renderer.grab(request.size);

@@ -21,7 +21,10 @@ struct JobRequest {
     double printScale = 1.0;
     LengthUnit unit = LengthUnit::Inches;
     double kerfInches = kDefaultKerfInches;
-    BowlShape shape;
+    double allowanceInches = kDefaultAllowanceInches;
+    // Given on the command line, they take the place of the design's own.
+    std::optional<double> ringHeight;
+    std::optional<double> wallThickness;
     std::optional<double> azimuth;  // degrees; the 3D view's own when not given
     std::optional<double> elevation;
 };

@@ -86,6 +86,55 @@ std::optional<double> KerfValue(const QString& text, LengthUnit unit) {
     return ToInches(kerf, unit);
 }
 
+std::optional<double> AllowanceValue(const QString& text, LengthUnit unit) {
+    bool ok = false;
+    const double allowance = text.toDouble(&ok);
+    if (!ok || CheckAllowance(ToInches(allowance, unit))) {
+        PrintError(
+            QStringLiteral("--allowance wants a number from 0 to 1 in (25.4 mm), got \"%1\".")
+                .arg(text));
+        return std::nullopt;
+    }
+    return ToInches(allowance, unit);
+}
+
+BowlModel ShapedAsAsked(const BowlModel& model, const JobRequest& request) {
+    BowlModel shaped = model;
+    if (request.ringHeight) {
+        shaped.Shape.ringHeight = *request.ringHeight;
+        shaped.Shape.rowHeights.clear();
+    }
+    if (request.wallThickness) {
+        shaped.Shape.wallThickness = *request.wallThickness;
+    }
+    return shaped;
+}
+
+namespace {
+
+std::optional<double> OptionalLength(const CommandLineOptions& options, const QString& name,
+                                     LengthUnit unit,
+                                     TypedLength (*read)(double typed, LengthUnit unit),
+                                     bool& usable) {
+    if (!options.isSet(name)) {
+        return std::nullopt;
+    }
+    const std::optional<double> inches = LengthValue(options, name, unit, 0.0, read);
+    usable = usable && inches;
+    return inches;
+}
+
+}  // namespace
+
+bool ShapeOverrides(const CommandLineOptions& options, LengthUnit unit, JobRequest& request) {
+    bool usable = true;
+    request.ringHeight =
+        OptionalLength(options, QStringLiteral("ring-height"), unit, ReadRingHeight, usable);
+    request.wallThickness =
+        OptionalLength(options, QStringLiteral("wall-thickness"), unit, ReadWallThickness, usable);
+    return usable;
+}
+
 std::optional<double> LengthValue(const CommandLineOptions& options, const QString& name,
                                   LengthUnit unit, double fallback,
                                   TypedLength (*read)(double typed, LengthUnit unit)) {

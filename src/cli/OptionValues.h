@@ -1,7 +1,9 @@
 #pragma once
 
+#include "BowlModel.h"
 #include "CutList.h"
 #include "DesignLimits.h"
+#include "JobRequest.h"
 
 #include <QSize>
 #include <QString>
@@ -31,6 +33,13 @@ std::optional<LengthUnit> UnitValue(const QString& text);
 
 // --kerf in unit, as inches: from 0 to 1 in.
 std::optional<double> KerfValue(const QString& text, LengthUnit unit);
+// --allowance in unit, as inches: from 0 to 1 in.
+std::optional<double> AllowanceValue(const QString& text, LengthUnit unit);
+// The design's shape with the ring height and wall thickness the command
+// line gave in its place; a ring height given sets every row and the disc.
+BowlModel ShapedAsAsked(const BowlModel& model, const JobRequest& request);
+// Reads --ring-height and --wall-thickness into the request; false when one is unusable.
+bool ShapeOverrides(const CommandLineOptions& options, LengthUnit unit, JobRequest& request);
 
 // A length option in unit, as inches, or fallback when not given; read
 // compares it with its limits in the unit it was given in.

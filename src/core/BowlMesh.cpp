@@ -1,6 +1,7 @@
 #include "BowlMesh.h"
 
 #include "DesignLimits.h"
+#include "ShapeFrame.h"
 
 #include <algorithm>
 #include <cmath>
@@ -16,6 +17,15 @@ constexpr int kMinSlicesPerCircle = 24;
 // Rows x slices per circle that still get the finest cut.
 constexpr int kSliceBudget = 8192;
 constexpr int kFallbackPixelsPerInch = 96;
+// Rows x bands per row that still get the finest curve; a straight wall
+// needs one band per row.
+constexpr int kBandBudget = 256;
+constexpr int kMaxBandsPerRow = 8;
+// Glue lines: dark strips this wide, lifted this far off the wood so that
+// they are never hidden in it.
+constexpr double kGlueWidth = 0.025;
+constexpr double kGlueLift = 0.004;
+constexpr Argb kGlueColor = 0xFF2B1D12u;
 
 struct Vec {
     double x = 0.0;
@@ -91,24 +101,48 @@ public:
     // Two circles joined over an arc, as a run of quads.
     void band(int segment, MeshSurface surface, const Arc& arc, Circle lower, Circle upper,
               Facing facing, Rgba color) {
+        band(segment, surface, arc, lower, upper, facing, facing, color);
+    }
+
+    // The same, the normal turning from the lower circle's to the upper's.
+    void band(int segment, MeshSurface surface, const Arc& arc, Circle lower, Circle upper,
+              Facing lowerFacing, Facing upperFacing, Rgba color) {
         begin(segment, surface);
         const std::uint32_t first = std::uint32_t(mesh_.vertexCount());
         for (std::size_t i = 0; i < arc.cosines.size(); ++i) {
             const double c = arc.cosines[i];
             const double s = arc.sines[i];
-            const Vec normal{facing.outward * c, facing.up, facing.outward * s};
-            vertex({lower.radius * c, lower.height, lower.radius * s}, normal, color);
-            vertex({upper.radius * c, upper.height, upper.radius * s}, normal, color);
+            vertex({lower.radius * c, lower.height, lower.radius * s},
+                   {lowerFacing.outward * c, lowerFacing.up, lowerFacing.outward * s}, color);
+            vertex({upper.radius * c, upper.height, upper.radius * s},
+                   {upperFacing.outward * c, upperFacing.up, upperFacing.outward * s}, color);
         }
-        for (std::uint32_t i = 0; i + 1 < arc.cosines.size(); ++i) {
-            const std::uint32_t lower0 = first + 2 * i;
-            triangle(lower0, lower0 + 2, lower0 + 3);
-            triangle(lower0, lower0 + 3, lower0 + 1);
+        quads(first, arc.cosines.size());
+        end();
+    }
+
+    // A strip between two lines of points of equal length, one normal per pair.
+    void strip(int segment, const std::vector<Vec>& left, const std::vector<Vec>& right,
+               const std::vector<Vec>& normals, Rgba color) {
+        begin(segment, MeshSurface::Glue);
+        const std::uint32_t first = std::uint32_t(mesh_.vertexCount());
+        for (std::size_t i = 0; i < left.size(); ++i) {
+            vertex(left[i], normals[i], color);
+            vertex(right[i], normals[i], color);
         }
+        quads(first, left.size());
         end();
     }
 
 private:
+    void quads(std::uint32_t first, std::size_t pairs) {
+        for (std::uint32_t i = 0; i + 1 < pairs; ++i) {
+            const std::uint32_t lower0 = first + 2 * i;
+            triangle(lower0, lower0 + 2, lower0 + 3);
+            triangle(lower0, lower0 + 3, lower0 + 1);
+        }
+    }
+
     void begin(int segment, MeshSurface surface) {
         part_ = MeshPart{};
         part_.segment = segment;
@@ -191,79 +225,198 @@ int slicesFor(const SegmentArcs& arcs, int perCircle) {
     return std::clamp(int(slices), 1, perCircle);
 }
 
-// The wall's cross-section in one row: a band from the plan's inner radius
-// at the bottom to its outer radius at the top, and the inside of the wall
-// the wall thickness further in, square to the wall.
-struct RowWall {
-    Circle outsideLower;
-    Circle outsideUpper;
-    Circle insideLower;
-    Circle insideUpper;
-    Facing outward;
+// The wall's cross-section: the outside and the inside (never inside the
+// axis) at a height, and which way each faces.
+struct WallSlice {
+    Circle outside;
+    Circle inside;
+    Facing outward;  // of the outside
+    Facing inward;   // of the inside
 };
 
-RowWall wallOf(const SegmentArcs& arcs, double bottom, const BowlShape& shape) {
-    const double h = shape.ringHeight;
-    const double rise = arcs.outer - arcs.inner;
-    const double slant = std::hypot(rise, h);
-    const double inset = shape.wallThickness * slant / h;
-    RowWall wall;
-    wall.outsideLower = {arcs.inner, bottom};
-    wall.outsideUpper = {arcs.outer, bottom + h};
-    wall.insideLower = {std::max(arcs.inner - inset, 0.0), bottom};
-    wall.insideUpper = {std::max(arcs.outer - inset, 0.0), bottom + h};
-    wall.outward = {h / slant, -rise / slant};
-    return wall;
-}
+class Wall {
+public:
+    Wall(BowlProfile profile, std::vector<RowSpan> rows, int bandsPerRow)
+        : profile_(std::move(profile)), rows_(std::move(rows)), bandsPerRow_(bandsPerRow) {}
+
+    const std::vector<RowSpan>& rows() const { return rows_; }
+
+    // The heights a row's bands run between, bottom first.
+    std::vector<double> heightsOf(int row) const {
+        const RowSpan& span = rows_[std::size_t(row - 1)];
+        std::vector<double> heights;
+        for (int i = 0; i <= bandsPerRow_; ++i) {
+            heights.push_back(span.bottom + (span.top - span.bottom) * i / bandsPerRow_);
+        }
+        return heights;
+    }
+
+    WallSlice at(double z) const {
+        const double step = 1e-4;
+        const double inside = insideAt(z);
+        const double insideSlope = (insideAt(z + step) - insideAt(z - step)) / (2.0 * step);
+        return {{profile_.radius(z), z},
+                {inside, z},
+                facing(1.0, -profile_.slope(z)),
+                facing(-1.0, inside > 0.0 ? insideSlope : 0.0)};
+    }
+
+private:
+    double insideAt(double z) const { return std::max(profile_.insideRadius(z), 0.0); }
+
+    static Facing facing(double outward, double up) {
+        const double length = std::hypot(outward, up);
+        return {outward / length, up / length};
+    }
+
+    BowlProfile profile_;
+    std::vector<RowSpan> rows_;
+    int bandsPerRow_ = 1;
+};
 
 BowlShape usableShape(BowlShape shape) {
     if (CheckRingHeight(shape.ringHeight)) {
         shape.ringHeight = kDefaultRingHeightInches;
     }
+    std::erase_if(shape.rowHeights, [](const auto& row) { return CheckRingHeight(row.second); });
     if (CheckWallThickness(shape.wallThickness)) {
         shape.wallThickness = kDefaultWallThicknessInches;
     }
     return shape;
 }
 
-void addRows(MeshBuilder& builder, const BowlModel& model, const BowlShape& shape,
-             double pixelsPerInch, int perCircle, double& floorRadius) {
+// Only what places the bowl: diameters, rows and the shape.
+Wall wallOf(const BowlModel& model, const BowlShape& shape) {
+    BowlModel frame;
+    frame.ID = std::isfinite(model.ID) ? model.ID : 0.0;
+    frame.OD = std::isfinite(model.OD) ? model.OD : 0.0;
+    frame.Rows = model.Segments < 1
+                     ? 0
+                     : std::clamp(model.RowOf(model.LastLiveIndex()), 0, kMaxLiveSegments);
+    frame.Segments = model.Segments;
+    frame.Shape = usableShape(shape);
+    const int bands = frame.Shape.IsStraight()
+                          ? 1
+                          : std::clamp(kBandBudget / std::max(frame.Rows, 1), 1, kMaxBandsPerRow);
+    return Wall(ProfileOf(frame), RowSpansOf(frame), bands);
+}
+
+void addSegment(MeshBuilder& builder, const Wall& wall, int k, int row, bool topRow, const Arc& arc,
+                Rgba color) {
+    const std::vector<double> heights = wall.heightsOf(row);
+    for (std::size_t i = 0; i + 1 < heights.size(); ++i) {
+        const WallSlice lower = wall.at(heights[i]);
+        const WallSlice upper = wall.at(heights[i + 1]);
+        builder.band(k, MeshSurface::Outside, arc, lower.outside, upper.outside, lower.outward,
+                     upper.outward, color);
+        builder.band(k, MeshSurface::Inside, arc, lower.inside, upper.inside, lower.inward,
+                     upper.inward, color);
+    }
+    if (topRow) {
+        const WallSlice rim = wall.at(heights.back());
+        builder.band(k, MeshSurface::Rim, arc, rim.inside, rim.outside, {0.0, 1.0}, color);
+    }
+}
+
+Vec pointAt(double radius, double height, double radians) {
+    return {radius * std::cos(radians), height, radius * std::sin(radians)};
+}
+
+Vec normalAt(Facing facing, double radians) {
+    return {facing.outward * std::cos(radians), facing.up, facing.outward * std::sin(radians)};
+}
+
+// The joint at the start of a segment, up the outside and the inside and
+// across the rim.
+void addJoint(MeshBuilder& builder, const Wall& wall, int k, int row, bool topRow, double degrees) {
+    const double radians = degrees * std::numbers::pi / 180.0;
+    const Rgba glue = shownColor(kGlueColor);
+    for (const bool outside : {true, false}) {
+        std::vector<Vec> left, right, normals;
+        for (const double z : wall.heightsOf(row)) {
+            const WallSlice slice = wall.at(z);
+            const Circle& c = outside ? slice.outside : slice.inside;
+            const Facing facing = outside ? slice.outward : slice.inward;
+            const double radius = c.radius + (outside ? kGlueLift : -kGlueLift);
+            const double half = kGlueWidth / 2.0 / std::max(radius, kGlueWidth);
+            left.push_back(pointAt(radius, z, radians - half));
+            right.push_back(pointAt(radius, z, radians + half));
+            normals.push_back(normalAt(facing, radians));
+        }
+        builder.strip(k, left, right, normals, glue);
+    }
+    if (topRow) {
+        const WallSlice rim = wall.at(wall.rows()[std::size_t(row - 1)].top);
+        const double z = rim.outside.height + kGlueLift;
+        std::vector<Vec> left, right;
+        for (const double radius : {rim.inside.radius, rim.outside.radius}) {
+            const double half = kGlueWidth / 2.0 / std::max(radius, kGlueWidth);
+            left.push_back(pointAt(radius, z, radians + half));
+            right.push_back(pointAt(radius, z, radians - half));
+        }
+        builder.strip(k, left, right, {Vec{0.0, 1.0, 0.0}, Vec{0.0, 1.0, 0.0}}, glue);
+    }
+}
+
+// The joint under a row, round the outside and the inside.
+void addRowJoint(MeshBuilder& builder, const Wall& wall, int row, int perCircle) {
+    const Arc circle = cutArc(0.0, 360.0, perCircle);
+    const Rgba glue = shownColor(kGlueColor);
+    const double z = wall.rows()[std::size_t(row - 1)].bottom;
+    const WallSlice slice = wall.at(z);
+    const auto lifted = [](Circle c, Facing f, double by) {
+        return Circle{c.radius + f.outward * by, c.height + f.up * by};
+    };
+    for (const bool outside : {true, false}) {
+        const Circle c = outside ? slice.outside : slice.inside;
+        const Facing f = outside ? slice.outward : slice.inward;
+        const Facing along{-f.up, f.outward};  // up the wall in the cross-section
+        const Circle middle = lifted(c, f, kGlueLift);
+        const Circle lower = {middle.radius - along.outward * kGlueWidth / 2,
+                              middle.height - along.up * kGlueWidth / 2};
+        const Circle upper = {middle.radius + along.outward * kGlueWidth / 2,
+                              middle.height + along.up * kGlueWidth / 2};
+        builder.band(0, MeshSurface::Glue, circle, lower, upper, f, glue);
+    }
+}
+
+void addRows(MeshBuilder& builder, const BowlModel& model, const Wall& wall, double pixelsPerInch,
+             int perCircle, bool glueLines) {
     const int last = model.LastLiveIndex();
     const int topRow = model.RowOf(last);
     for (int k = 1; k <= last; ++k) {
         const SegmentProp& record = model.SegmentTable[std::size_t(k)];
         SegmentArcs arcs;
-        if (!readSegment(record, pixelsPerInch, arcs)) {
-            continue;
-        }
         // The row follows from the index, as everywhere else: a design file's
         // stored row numbers are not trusted for placing anything.
         const int row = model.RowOf(k);
-        const RowWall wall = wallOf(arcs, row * shape.ringHeight, shape);
-        if (row == 1) {
-            floorRadius = std::min(floorRadius, wall.insideLower.radius);
+        if (!readSegment(record, pixelsPerInch, arcs) || row > int(wall.rows().size())) {
+            continue;
         }
         const Arc arc = cutArc(arcs.from, arcs.to, slicesFor(arcs, perCircle));
-        const Rgba color = shownColor(record.SegmentColor);
-        builder.band(k, MeshSurface::Outside, arc, wall.outsideLower, wall.outsideUpper,
-                     wall.outward, color);
-        builder.band(k, MeshSurface::Inside, arc, wall.insideLower, wall.insideUpper,
-                     {-wall.outward.outward, -wall.outward.up}, color);
-        if (row == topRow) {
-            builder.band(k, MeshSurface::Rim, arc, wall.insideUpper, wall.outsideUpper, {0.0, 1.0},
-                         color);
+        addSegment(builder, wall, k, row, row == topRow, arc, shownColor(record.SegmentColor));
+        if (glueLines && model.Segments > 1) {
+            addJoint(builder, wall, k, row, row == topRow, arcs.from);
+        }
+    }
+    if (glueLines) {
+        for (int row = 1; row <= std::min(topRow, int(wall.rows().size())); ++row) {
+            addRowJoint(builder, wall, row, perCircle);
         }
     }
 }
 
-void addDisc(MeshBuilder& builder, const BowlModel& model, const BowlShape& shape,
-             double pixelsPerInch, int perCircle, double floorRadius) {
+// The disc reaches out to the outside at the floor; its top is the floor
+// inside the wall.
+void addDisc(MeshBuilder& builder, const BowlModel& model, const Wall& wall, double floorHeight,
+             int perCircle) {
     const SegmentProp& disc = model.SegmentTable[0];
-    const double radius =
-        std::isfinite(disc.OuterRadius) ? std::max(disc.OuterRadius, 0.0) / pixelsPerInch : 0.0;
+    const WallSlice floor = wall.at(floorHeight);
+    const double radius = std::max(floor.outside.radius, 0.0);
     const Arc circle = cutArc(0.0, 360.0, perCircle);
     const Rgba color = shownColor(disc.SegmentColor);
-    const double h = shape.ringHeight;
+    const double h = floorHeight;
+    const double floorRadius = wall.rows().empty() ? radius : floor.inside.radius;
     builder.band(0, MeshSurface::DiscBottom, circle, {0.0, 0.0}, {radius, 0.0}, {0.0, -1.0}, color);
     builder.band(0, MeshSurface::DiscSide, circle, {radius, 0.0}, {radius, h}, {1.0, 0.0}, color);
     builder.band(0, MeshSurface::Floor, circle, {0.0, h}, {std::min(floorRadius, radius), h},
@@ -291,8 +444,7 @@ int SlicesPerCircle(int rows) {
     return std::clamp(kSliceBudget / std::max(rows, 1), kMinSlicesPerCircle, kMaxSlicesPerCircle);
 }
 
-BowlMesh BuildBowlMesh(const BowlModel& model, const BowlShape& requested) {
-    const BowlShape shape = usableShape(requested);
+BowlMesh BuildBowlMesh(const BowlModel& model, const BowlShape& shape, bool glueLines) {
     const double pixelsPerInch =
         model.PixelsPerInch > 0 ? model.PixelsPerInch : kFallbackPixelsPerInch;
     const int last = model.LastLiveIndex();
@@ -307,14 +459,17 @@ BowlMesh BuildBowlMesh(const BowlModel& model, const BowlShape& requested) {
     mesh.indices.reserve(std::size_t(last) * 18 * slicesPerSegment + 18 * perCircle);
 
     MeshBuilder builder(mesh);
-    double floorRadius = std::numeric_limits<double>::infinity();
-    addRows(builder, model, shape, pixelsPerInch, perCircle, floorRadius);
-    addDisc(builder, model, shape, pixelsPerInch, perCircle, floorRadius);
+    const Wall wall = wallOf(model, shape);
+    addRows(builder, model, wall, pixelsPerInch, perCircle, glueLines);
+    addDisc(builder, model, wall, usableShape(shape).ringHeight, perCircle);
     return mesh;
 }
 
 void RecolorBowlMesh(BowlMesh& mesh, const BowlModel& model) {
     for (const MeshPart& part : mesh.parts) {
+        if (part.surface == MeshSurface::Glue) {
+            continue;
+        }
         const Rgba color = shownColor(model.SegmentTable[std::size_t(part.segment)].SegmentColor);
         const std::size_t end = std::size_t(part.firstVertex) + part.vertexCount;
         for (std::size_t v = part.firstVertex; v < end; ++v) {

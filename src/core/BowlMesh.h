@@ -9,12 +9,12 @@
 
 namespace corvane {
 
-// The bowl as a triangle mesh for the 3D preview: the solid of revolution
-// whose outside, seen from straight above, is the plan. The disc is the
-// bottom, one ring height thick; row r is a conical band from its inner
-// radius at height r x ring height to its outer radius one ring height
-// higher, cut into the row's segments at the plan's angles and coloured like
-// them. The wall is as thick as the shape says, measured square to the wall.
+// The bowl as a triangle mesh for the 3D preview: the solid of revolution of
+// the design's profile. The disc is the bottom, one ring height thick, as
+// wide as the outside at the floor; each row is the band of the wall between
+// its heights, outside and inside, cut into the row's segments at the plan's
+// angles and coloured like them. The wall is as thick as the shape says,
+// measured square to the wall; the inside never passes the axis.
 //
 // Units are inches. y points up from the underside of the disc; a point of
 // the plan at angle t (degrees, clockwise on the screen) and radius r lies at
@@ -30,7 +30,8 @@ struct MeshPoint {
     float z = 0.0f;
 };
 
-enum class MeshSurface { DiscBottom, DiscSide, Floor, Outside, Inside, Rim };
+// Glue: the dark lines of the joints between segments and between rows.
+enum class MeshSurface { DiscBottom, DiscSide, Floor, Outside, Inside, Rim, Glue };
 
 // The vertices and triangles of one surface of one segment (segment 0 is
 // the disc), so that callers can find what belongs where.
@@ -66,14 +67,17 @@ struct BowlMesh {
 // fewer cuts per circle so that the mesh stays small enough to redraw.
 int SlicesPerCircle(int rows);
 
-// Reads the live records of the segment table: their radii, angles and
-// colours as the plan shows them (radii in pixels at model.PixelsPerInch).
-// Any table content gives a mesh within its bounds: records with unusable
-// numbers are left out.
-BowlMesh BuildBowlMesh(const BowlModel& model, const BowlShape& shape);
+// Places the bowl by the design's diameters and the shape given (the
+// design's own, or one the command line asks for); the live records give
+// the angles and colours as the plan shows them. Any table content gives a
+// mesh within its bounds: records with unusable numbers are left out, and so
+// are shape values beyond their limits. With glue lines, every joint shows
+// as a thin dark line.
+BowlMesh BuildBowlMesh(const BowlModel& model, const BowlShape& shape, bool glueLines = false);
 
 // Gives every part of a mesh built from this model the colour its segment
-// has now; the cheap update after a fill, an undo or a clear.
+// has now (the glue keeps its own); the cheap update after a fill, an undo or
+// a clear.
 void RecolorBowlMesh(BowlMesh& mesh, const BowlModel& model);
 
 }  // namespace corvane

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BowlShape.h"
 #include "SegmentProp.h"
 
 #include <array>
@@ -30,6 +31,8 @@ public:
     int Segments = 24;
     int FontSize = 12;
     double PrintScale = 1.0;
+    // The bowl to turn: ring heights, wall and profile; saved with the design.
+    BowlShape Shape;
 
     std::array<SegmentProp, kSegmentTableSize> SegmentTable;
     std::vector<FillHistoryEntry> FillHistory;

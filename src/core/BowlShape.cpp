@@ -37,6 +37,11 @@ TypedLength ReadPositiveLength(const char* name, double typed, LengthUnit unit, 
 
 }  // namespace
 
+double BowlShape::RowHeight(int row) const {
+    const auto own = rowHeights.find(row);
+    return own == rowHeights.end() ? ringHeight : own->second;
+}
+
 TypedLength ReadRingHeight(double typed, LengthUnit unit) {
     return ReadPositiveLength("Ring height", typed, unit, kMaxRingHeightInches);
 }

@@ -1,12 +1,16 @@
 #pragma once
 
+#include "BowlProfile.h"
 #include "DesignLimits.h"
+
+#include <map>
+#include <vector>
 
 namespace corvane {
 
-// What the plan does not say about the bowl: how tall every ring is and how
-// thick the turned wall is. Both are settings of the program, never part of
-// a design file; lengths are in inches like the rest of the model.
+// What the plan does not say about the bowl: how tall the disc and every
+// ring are, how thick the turned wall is, and the outside's profile.
+// Lengths are in inches like the rest of the model.
 
 inline constexpr double kDefaultRingHeightInches = 0.75;
 inline constexpr double kDefaultWallThicknessInches = 0.25;
@@ -14,9 +18,26 @@ inline constexpr double kDefaultWallThicknessInches = 0.25;
 inline constexpr double kMaxRingHeightInches = 6.0;
 inline constexpr double kMaxWallThicknessInches = 6.0;
 
+// The profile is kept relative to its frame, so that it stretches with the
+// design by itself: a point's radius runs from 0 at ID/2 to 1 at OD/2 and its
+// height from 0 at the floor (the disc's top) to 1 at the rim (the top of
+// the last row). The first point is always (0, 0) and the last (1, 1);
+// heights increase strictly. The two points alone are the straight cone.
 struct BowlShape {
-    double ringHeight = kDefaultRingHeightInches;
+    BowlShape() = default;
+    BowlShape(double ringHeight, double wallThickness)
+        : ringHeight(ringHeight), wallThickness(wallThickness) {}
+
+    double ringHeight = kDefaultRingHeightInches;  // the disc, and every row without its own
     double wallThickness = kDefaultWallThicknessInches;
+    std::map<int, double> rowHeights;  // row (from 1) -> its own height
+    std::vector<ProfilePoint> profile = StraightProfile();
+
+    static std::vector<ProfilePoint> StraightProfile() { return {{0.0, 0.0}, {1.0, 1.0}}; }
+    bool IsStraight() const { return profile == StraightProfile(); }
+    double RowHeight(int row) const;
+
+    friend bool operator==(const BowlShape&, const BowlShape&) = default;
 };
 
 // Above 0, finite and at most the maximum; a message naming the limit otherwise.

@@ -2,6 +2,7 @@
 
 #include "CsvField.h"
 #include "NumberText.h"
+#include "ShapeFrame.h"
 
 #include <algorithm>
 #include <cmath>
@@ -33,27 +34,22 @@ ColorCounts countsOfRow(const BowlModel& model, int r) {
     return counts;
 }
 
-void fillSegmentGeometry(CutListRow& row) {
-    const double half = std::numbers::pi / row.segments;  // 180 degrees / N in radians
-    const double outerRadius = row.outerDiameter / 2.0;
-    const double innerRadius = row.innerDiameter / 2.0;
-    row.hasSegments = true;
-    row.wedgeAngle = 360.0 / row.segments;
-    row.miterAngle = 180.0 / row.segments;
-    row.outerLength = 2.0 * outerRadius * std::tan(half);
-    row.innerLength = 2.0 * innerRadius * std::sin(half);
-    row.boardWidth = outerRadius - innerRadius * std::cos(half);
-}
-
-CutListRow makeRow(const BowlModel& model, int r, double kerf) {
-    const double ringWidth = (model.OD - model.ID) / model.Rows;
+CutListRow makeRow(const BowlModel& model, int r, const RingSize& ring, double kerf) {
     CutListRow row;
     row.row = r;
-    row.innerDiameter = model.ID + (r - 1) * ringWidth;
-    row.outerDiameter = model.ID + r * ringWidth;
+    row.innerDiameter = 2.0 * ring.cutInnerRadius;
+    row.outerDiameter = 2.0 * ring.cutOuterRadius;
+    row.turnedInnerDiameter = std::max(2.0 * ring.insideRadius, 0.0);
+    row.turnedOuterDiameter = 2.0 * ring.outsideRadius;
+    row.ringHeight = model.Shape.RowHeight(r);
     row.segments = model.Segments;
     if (model.Segments >= 1) {
-        fillSegmentGeometry(row);
+        row.hasSegments = true;
+        row.wedgeAngle = 360.0 / model.Segments;
+        row.miterAngle = 180.0 / model.Segments;
+        row.outerLength = ring.outerLength;
+        row.innerLength = ring.innerLength;
+        row.boardWidth = ring.boardWidth;
     }
     for (const auto& [name, count] : countsOfRow(model, r)) {
         row.woods.push_back({shownName(name), count, count * (row.outerLength + kerf)});
@@ -61,22 +57,36 @@ CutListRow makeRow(const BowlModel& model, int r, double kerf) {
     return row;
 }
 
-std::vector<WoodSummary> summarise(const std::vector<CutListRow>& rows, double ringHeight) {
+// The rings' strips on boards as wide as the widest row of the wood, each as
+// thick as its row; the disc as a square blank of its own.
+std::vector<WoodSummary> summarise(const CutList& list) {
     std::map<std::string, WoodSummary> byName;
-    for (const CutListRow& row : rows) {
+    std::map<std::string, double> ringStock;  // thickness x length, summed
+    for (const CutListRow& row : list.rows) {
         for (const WoodCount& wood : row.woods) {
             WoodSummary& summary = byName[wood.name];
             summary.name = wood.name;
             summary.segments += wood.count;
             summary.stripLength += wood.stripLength;
             summary.widestBoard = std::max(summary.widestBoard, row.boardWidth);
+            summary.thickestBoard = std::max(summary.thickestBoard, row.ringHeight);
+            ringStock[wood.name] += row.ringHeight * wood.stripLength;
         }
     }
+    for (auto& [name, wood] : byName) {
+        wood.volume = wood.widestBoard * ringStock[name];
+    }
+    WoodSummary& disc = byName[list.discWood];
+    const double discLength = list.discDiameter + list.kerf;
+    disc.name = list.discWood;
+    disc.segments += 1;
+    disc.stripLength += discLength;
+    disc.widestBoard = std::max(disc.widestBoard, list.discDiameter);
+    disc.thickestBoard = std::max(disc.thickestBoard, list.ringHeight);
+    disc.volume += list.ringHeight * list.discDiameter * discLength;
     std::vector<WoodSummary> result;
     for (auto& entry : byName) {
-        WoodSummary& wood = entry.second;
-        wood.volume = ringHeight * wood.widestBoard * wood.stripLength;
-        result.push_back(std::move(wood));
+        result.push_back(std::move(entry.second));
     }
     return result;
 }
@@ -99,27 +109,35 @@ std::string refusalOf(const BowlModel& model) {
 
 }  // namespace
 
-CutList ComputeCutList(const BowlModel& model, double kerfInches, double ringHeightInches) {
+CutList ComputeCutList(const BowlModel& model, double kerfInches, double allowanceInches) {
     CutList list;
     list.kerf = kerfInches;
-    list.ringHeight = ringHeightInches;
-    list.discDiameter = model.ID;
+    list.allowance = allowanceInches;
+    list.ringHeight = model.Shape.ringHeight;
     list.discWood = discWoodOf(model);
     list.refusal = refusalOf(model);
     if (!list.refusal.empty()) {
         return list;
     }
+    const BowlProfile profile = ProfileOf(model);
+    list.discTurnedDiameter = 2.0 * profile.radius(FloorHeight(model));
+    list.discDiameter = list.discTurnedDiameter + 2.0 * allowanceInches;
     // Rows beyond the table cannot hold segments; a design file may still name them.
-    const int rows = std::clamp(model.Rows, 0, kMaxLiveSegments);
-    for (int r = 1; r <= rows; ++r) {
-        list.rows.push_back(makeRow(model, r, kerfInches));
+    const std::vector<RingSize> rings =
+        ComputeRingSizes(profile, RowSpansOf(model), model.Segments, allowanceInches);
+    for (std::size_t i = 0; i < rings.size(); ++i) {
+        list.rows.push_back(makeRow(model, static_cast<int>(i) + 1, rings[i], kerfInches));
     }
-    list.summary = summarise(list.rows, ringHeightInches);
+    list.summary = summarise(list);
     return list;
 }
 
 double ToInches(double value, LengthUnit unit) {
     return unit == LengthUnit::Millimetres ? value / kMillimetresPerInch : value;
+}
+
+double ToUnit(double inches, LengthUnit unit) {
+    return unit == LengthUnit::Millimetres ? inches * kMillimetresPerInch : inches;
 }
 
 std::string FormatLength(double inches, LengthUnit unit) {
@@ -146,13 +164,14 @@ const char* UnitLabel(LengthUnit unit) {
 
 CutListTable CutListRowTable(const CutList& list, LengthUnit unit) {
     const std::string u = std::string(" (") + UnitLabel(unit) + ")";
-    CutListTable table{{"Row", "Inner Diameter" + u, "Outer Diameter" + u, "Segments",
+    CutListTable table{{"Row", "Inner Diameter" + u, "Outer Diameter" + u,
+                        "Turned Inner Diameter" + u, "Turned Outer Diameter" + u, "Segments",
                         "Wedge Angle (deg)", "Miter Angle from Square (deg)", "Outer Length" + u,
                         "Inner Length" + u, "Board Width" + u, "Ring Height" + u, "Wood", "Count",
                         "Strip Length" + u}};
-    const std::string ringHeight = FormatLength(list.ringHeight, unit);
-    table.push_back({"Disc", "", FormatLength(list.discDiameter, unit), "1", "", "", "", "", "",
-                     ringHeight, list.discWood, "1", ""});
+    table.push_back({"Disc", "", FormatLength(list.discDiameter, unit), "",
+                     FormatLength(list.discTurnedDiameter, unit), "1", "", "", "", "", "",
+                     FormatLength(list.ringHeight, unit), list.discWood, "1", ""});
     for (const CutListRow& row : list.rows) {
         const auto measure = [&](double inches) {
             return row.hasSegments ? FormatLength(inches, unit) : std::string();
@@ -160,13 +179,15 @@ CutListTable CutListRowTable(const CutList& list, LengthUnit unit) {
         const std::vector<std::string> shape = {std::to_string(row.row),
                                                 FormatLength(row.innerDiameter, unit),
                                                 FormatLength(row.outerDiameter, unit),
+                                                FormatLength(row.turnedInnerDiameter, unit),
+                                                FormatLength(row.turnedOuterDiameter, unit),
                                                 std::to_string(row.segments),
                                                 row.hasSegments ? FormatAngle(row.wedgeAngle) : "",
                                                 row.hasSegments ? FormatAngle(row.miterAngle) : "",
                                                 measure(row.outerLength),
                                                 measure(row.innerLength),
                                                 measure(row.boardWidth),
-                                                ringHeight};
+                                                FormatLength(row.ringHeight, unit)};
         for (const WoodCount& wood : row.woods) {
             std::vector<std::string> line = shape;
             line.push_back(wood.name);
@@ -183,11 +204,10 @@ CutListTable CutListSummaryTable(const CutList& list, LengthUnit unit) {
     CutListTable table{{"Wood", "Segments", "Total Strip Length" + u, "Widest Board Width" + u,
                         "Board Thickness" + u,
                         std::string("Board Volume (") + VolumeLabel(unit) + ")"}};
-    const std::string thickness = FormatLength(list.ringHeight, unit);
     for (const WoodSummary& wood : list.summary) {
         table.push_back({wood.name, std::to_string(wood.segments),
                          FormatLength(wood.stripLength, unit), FormatLength(wood.widestBoard, unit),
-                         thickness, FormatVolume(wood.volume, unit)});
+                         FormatLength(wood.thickestBoard, unit), FormatVolume(wood.volume, unit)});
     }
     return table;
 }
@@ -209,10 +229,15 @@ LimitError CheckKerf(double inches) {
     return inches >= 0.0 && inches <= kMaxKerfInches ? LimitError() : LimitError("kerf");
 }
 
+LimitError CheckAllowance(double inches) {
+    return inches >= 0.0 && inches <= kMaxAllowanceInches ? LimitError() : LimitError("allowance");
+}
+
 std::string FormatCutListCsv(const CutList& list, LengthUnit unit) {
     std::string out = std::string("Corvane Cut List,Units: ") + UnitLabel(unit) +
                       ",Kerf: " + FormatLength(list.kerf, unit) +
-                      ",Ring Height: " + FormatLength(list.ringHeight, unit) + "\r\n";
+                      ",Ring Height: " + FormatLength(list.ringHeight, unit) +
+                      ",Allowance: " + FormatFixed(ToUnit(list.allowance, unit), 3) + "\r\n";
     appendTable(out, CutListRowTable(list, unit));
     out += "\r\nSummary\r\n";
     appendTable(out, CutListSummaryTable(list, unit));

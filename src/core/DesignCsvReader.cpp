@@ -2,9 +2,11 @@
 
 #include "DesignLimits.h"
 #include "NumberText.h"
+#include "ShapeFrame.h"
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -118,12 +120,77 @@ double DecimalOf(const Field& field) {
     return LeadingDoubleOrZero(field.text);
 }
 
+// A number, or nothing when the field does not begin with one.
+std::optional<double> NumberOf(const Field& field) {
+    if (field.quoted) {
+        if (const std::optional<double> value = ParseDecimalCommaNumber(field.text)) {
+            return value;
+        }
+    }
+    const std::optional<double> value = ParseLeadingDouble(field.text);
+    return value && std::isfinite(*value) ? value : std::nullopt;
+}
+
+// The shape's lines as read; checked against the design once its rows are known.
+struct ShapeLines {
+    BowlShape shape;
+    std::vector<std::pair<int, double>> rowHeights;
+    std::vector<std::string> rowHeightLines;
+    std::vector<ProfilePoint> points;
+    std::vector<std::string> ignored;  // lines as the file has them
+};
+
 struct DesignParameters {
     double id = 0.0;
     double od = 0.0;
     int rows = 0;
     int segments = 0;
+    ShapeLines shape;
 };
+
+// A length within its limits, or nothing.
+std::optional<double> LengthOf(const Field& field, LimitError (*check)(double)) {
+    const std::optional<double> value = NumberOf(field);
+    return value && !check(*value) ? value : std::nullopt;
+}
+
+// True when the key is one of the shape's; a value that cannot be used is
+// noted and left out.
+bool ApplyShapeLine(std::string_view line, const Field& key, std::size_t pos, ShapeLines& shape) {
+    const Field first = NextField(line, pos);
+    bool usable = false;
+    if (key.text == "RingHeight") {
+        const std::optional<double> height = LengthOf(first, CheckRingHeight);
+        usable = height.has_value();
+        shape.shape.ringHeight = height.value_or(shape.shape.ringHeight);
+    } else if (key.text == "WallThickness") {
+        const std::optional<double> wall = LengthOf(first, CheckWallThickness);
+        usable = wall.has_value();
+        shape.shape.wallThickness = wall.value_or(shape.shape.wallThickness);
+    } else if (key.text == "RowHeight") {
+        const std::optional<int> row = ParseLeadingInt(first.text);
+        const std::optional<double> height = LengthOf(NextField(line, pos), CheckRingHeight);
+        usable = row && height;
+        if (usable) {
+            shape.rowHeights.push_back({*row, *height});
+            shape.rowHeightLines.emplace_back(line);
+            return true;
+        }
+    } else if (key.text == "ProfilePoint") {
+        const std::optional<double> radius = NumberOf(first);
+        const std::optional<double> height = NumberOf(NextField(line, pos));
+        usable = radius && height;
+        if (usable) {
+            shape.points.push_back({*radius, *height});
+        }
+    } else {
+        return false;
+    }
+    if (!usable) {
+        shape.ignored.emplace_back(line);
+    }
+    return true;
+}
 
 enum class HeaderLine { Other, Parameter, SectionMarker };
 
@@ -133,6 +200,9 @@ HeaderLine ApplyHeaderLine(std::string_view line, DesignParameters& parameters) 
     const Field key = NextField(line, pos);
     if (!key.endedByComma) {
         return HeaderLine::Other;
+    }
+    if (ApplyShapeLine(line, key, pos, parameters.shape)) {
+        return HeaderLine::Parameter;
     }
     const Field value = NextField(line, pos);
     if (key.text == "ID") {
@@ -274,11 +344,58 @@ std::vector<FillHistoryEntry> RebuildHistory(std::vector<FillTriple> fills) {
     return history;
 }
 
-void ApplyDesign(const DesignParameters& parameters, StagedRows&& staged, BowlModel& model) {
+std::string QuotedList(const std::vector<std::string>& lines) {
+    std::string list;
+    for (const std::string& line : lines) {
+        list += (list.empty() ? "\"" : ", \"") + line + "\"";
+    }
+    return list;
+}
+
+// The shape the lines give this design. Row heights need the design's rows;
+// the profile is fitted once the heights are known, and must leave every row
+// a wall.
+BowlShape ShapeOf(const DesignParameters& parameters, std::vector<std::string>& notes) {
+    ShapeLines lines = parameters.shape;
+    BowlModel frame;
+    frame.ID = parameters.id;
+    frame.OD = parameters.od;
+    frame.Rows = parameters.rows;
+    frame.Segments = parameters.segments;
+    frame.Shape = lines.shape;
+    const int rows = std::clamp(parameters.rows, 0, kMaxLiveSegments);
+    for (std::size_t i = 0; i < lines.rowHeights.size(); ++i) {
+        const auto [row, height] = lines.rowHeights[i];
+        if (row >= 1 && row <= rows) {
+            frame.Shape.rowHeights[row] = height;
+        } else {
+            lines.ignored.push_back(lines.rowHeightLines[i]);
+        }
+    }
+    std::erase_if(frame.Shape.rowHeights,
+                  [&](const auto& row) { return row.second == frame.Shape.ringHeight; });
+    if (!lines.points.empty()) {
+        frame.Shape.profile = FitProfile(frame, lines.points);
+    }
+    if (!lines.ignored.empty()) {
+        notes.push_back("These shape values were ignored: " + QuotedList(lines.ignored) + ".");
+    }
+    if (!frame.Shape.IsStraight()) {
+        if (LimitError error = CheckShape(frame)) {
+            frame.Shape.profile = BowlShape::StraightProfile();
+            notes.push_back("The profile was replaced by the straight wall. " + *error);
+        }
+    }
+    return frame.Shape;
+}
+
+void ApplyDesign(const DesignParameters& parameters, StagedRows&& staged, BowlModel& model,
+                 std::vector<std::string>& notes) {
     model.ID = parameters.id;
     model.OD = parameters.od;
     model.Rows = parameters.rows;
     model.Segments = parameters.segments;
+    model.Shape = ShapeOf(parameters, notes);
     std::move(staged.records.begin(), staged.records.end(), model.SegmentTable.begin());
     model.FillHistory = RebuildHistory(std::move(staged.fills));
     model.RecountRowTallies();
@@ -288,27 +405,28 @@ void ApplyDesign(const DesignParameters& parameters, StagedRows&& staged, BowlMo
 
 ReadResult ReadDesignCsv(std::string_view bytes, BowlModel& model) {
     LineCursor lines(bytes);
-    DesignParameters parameters{model.ID, model.OD, model.Rows, model.Segments};
+    DesignParameters parameters{model.ID, model.OD, model.Rows, model.Segments, {}};
     const HeaderSection header = ReadHeaderSection(lines, parameters);
     // A file with none of the design's keys is no design (a picture, a cut
     // list): opening it would only empty the history and then pass for a
     // successful open, so that the next save overwrote it.
     if (!header.foundDesign) {
-        return {false, "no design found in this file."};
+        return {false, "no design found in this file.", {}};
     }
     // Everything after this point stays inside the table: a design that would
     // not fit, or whose pixel sizes would overflow, is refused as a whole.
     if (LimitError error =
             CheckFileDesign(parameters.id, parameters.od, parameters.rows, parameters.segments)) {
-        return {false, std::move(*error)};
+        return {false, std::move(*error), {}};
     }
     StagedRows staged;
     if (header.hasSegmentRows) {
         const std::int64_t recordCount = std::int64_t{parameters.rows} * parameters.segments + 1;
         staged = ReadSegmentRows(lines, model, recordCount);
     }
-    ApplyDesign(parameters, std::move(staged), model);
-    return {};
+    ReadResult result;
+    ApplyDesign(parameters, std::move(staged), model, result.notes);
+    return result;
 }
 
 }  // namespace corvane

@@ -2,6 +2,7 @@
 
 #include "CsvField.h"
 #include "NumberText.h"
+#include "ShapeFrame.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -46,12 +47,40 @@ std::vector<LastFill> LastFillsUpTo(const std::vector<FillHistoryEntry>& history
     return fills;
 }
 
+std::string Fixed4(double value) {
+    return FormatFixed(value, 4);
+}
+
+// Only what differs from the default shape, so that a design without a
+// shape of its own is written exactly as it always was.
+void AppendShape(std::string& out, const BowlModel& model) {
+    const BowlShape& shape = model.Shape;
+    if (shape.ringHeight != kDefaultRingHeightInches) {
+        out += "RingHeight," + Fixed4(shape.ringHeight) + kLineEnd;
+    }
+    const int rows = std::clamp(model.Rows, 0, kMaxLiveSegments);
+    for (const auto& [row, height] : shape.rowHeights) {
+        if (row >= 1 && row <= rows && height != shape.ringHeight) {
+            out += "RowHeight," + std::to_string(row) + "," + Fixed4(height) + kLineEnd;
+        }
+    }
+    if (shape.wallThickness != kDefaultWallThicknessInches) {
+        out += "WallThickness," + Fixed4(shape.wallThickness) + kLineEnd;
+    }
+    if (!shape.IsStraight()) {
+        for (const ProfilePoint& point : PlacedProfile(model)) {
+            out += "ProfilePoint," + Fixed4(point.radius) + "," + Fixed4(point.height) + kLineEnd;
+        }
+    }
+}
+
 void AppendHeader(std::string& out, const BowlModel& model, const std::string& date) {
     out += "Corvane CSV File,Created: " + date + kLineEnd;
     out += "ID," + FormatFixed2(model.ID) + kLineEnd;
     out += "OD," + FormatFixed2(model.OD) + kLineEnd;
     out += "Rows," + std::to_string(model.Rows) + kLineEnd;
     out += "Segments," + std::to_string(model.Segments) + kLineEnd;
+    AppendShape(out, model);
     out += std::string("SegmentProp Start,") + kLineEnd;
     out += std::string(kColumnHeader) + kLineEnd;
 }
@@ -100,6 +129,22 @@ bool ToLocalTime(std::time_t time, std::tm& local) {
 #endif
 }
 
+bool SameShapeOnFile(const BowlModel& a, const BowlModel& b) {
+    const BowlShape& x = a.Shape;
+    const BowlShape& y = b.Shape;
+    if (x.ringHeight != y.ringHeight || x.wallThickness != y.wallThickness ||
+        x.profile != y.profile) {
+        return false;
+    }
+    const int rows = std::clamp(a.Rows, 0, kMaxLiveSegments);
+    for (int row = 1; row <= rows; ++row) {
+        if (x.RowHeight(row) != y.RowHeight(row)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 std::string WriteDesignCsv(const BowlModel& model, const std::string& date) {
@@ -120,7 +165,8 @@ std::string WriteDesignCsv(const BowlModel& model, const std::string& date) {
 }
 
 bool SameDesignOnFile(const BowlModel& a, const BowlModel& b) {
-    if (a.ID != b.ID || a.OD != b.OD || a.Rows != b.Rows || a.Segments != b.Segments) {
+    if (a.ID != b.ID || a.OD != b.OD || a.Rows != b.Rows || a.Segments != b.Segments ||
+        !SameShapeOnFile(a, b)) {
         return false;
     }
     const int last = LastWrittenIndex(a);

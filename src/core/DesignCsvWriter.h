@@ -10,7 +10,7 @@ namespace corvane {
 std::string WriteDesignCsv(const BowlModel& model, const std::string& date);
 
 // True when the two designs would be written to the same file (the date
-// aside): the same parameters, live records and last fills. Compares the
+// aside): the same parameters, shape, live records and last fills. Compares the
 // values themselves, so a difference the file's two decimals would round
 // away still counts.
 bool SameDesignOnFile(const BowlModel& a, const BowlModel& b);

@@ -452,7 +452,7 @@ private slots:
         for (const char* line :
              {"Usage: corvane [DESIGN.csv]\n",
               "\n       corvane --export-image OUT.png [--size WxH]",
-              "\n       corvane --cut-list [--units in|mm] [--kerf K] [--ring-height H]",
+              "\n       corvane --cut-list [--units in|mm] [--kerf K] [--allowance A]\n",
               "\n       corvane --print-pdf OUT.pdf [--scale S] [--size WxH] [DESIGN.csv]\n",
               "\n       corvane --export-3d OUT.png", "--help-all", "Exit status:"}) {
             QVERIFY2(outcome.out.contains(line), line);

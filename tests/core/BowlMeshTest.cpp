@@ -1,6 +1,7 @@
 #include "BowlMesh.h"
 #include "BowlMeshCache.h"
 #include "CutList.h"
+#include "ShapeFrame.h"
 
 #include "DesignOf.h"
 
@@ -177,6 +178,42 @@ TEST(BowlMeshTest, DiscIsTheBottomAndTheFloor) {
     EXPECT_GT(floor->indexCount, 0u);
 }
 
+// A bellied profile: the outside follows the curve, not the plan's rings,
+// and the dark glue lines lie on every joint without taking a colour.
+TEST(BowlMeshTest, OutsideFollowsTheProfileAndGlueLinesMarkTheJoints) {
+    BowlModel model = DesignOf(3.5, 8.1, 8, 24);
+    model.Shape.profile = {{0.0, 0.0}, {1.6, 0.55}, {1.0, 1.0}};
+    model.Shape.rowHeights[8] = 1.5;
+    const BowlProfile profile = ProfileOf(model);
+    BowlMesh mesh = BuildBowlMesh(model, model.Shape, true);
+    int glueParts = 0;
+    for (const MeshPart& part : mesh.parts) {
+        for (std::uint32_t v = part.firstVertex; v < part.firstVertex + part.vertexCount; ++v) {
+            const MeshPoint p = mesh.position(v);
+            if (part.surface == MeshSurface::Outside) {
+                ASSERT_NEAR(radiusOf(p), profile.radius(p.y), kTolerance) << part.segment;
+            } else if (part.surface == MeshSurface::Inside) {
+                ASSERT_NEAR(radiusOf(p), profile.insideRadius(p.y), kTolerance) << part.segment;
+            }
+        }
+        glueParts += part.surface == MeshSurface::Glue;
+    }
+    // Two joints per segment, one across the rim per top segment, and two
+    // round each row's foot.
+    EXPECT_EQ(glueParts, 8 * 24 * 2 + 24 + 8 * 2);
+    EXPECT_NEAR(mesh.boundsMax.y, RimHeight(model) + 0.004, kTolerance);
+    EXPECT_GT(mesh.boundsMax.x, 8.1 / 2 + 0.5);  // the belly
+    model.FillSegment(30);
+    RecolorBowlMesh(mesh, model);
+    for (const MeshPart& part : mesh.parts) {
+        if (part.surface == MeshSurface::Glue) {
+            EXPECT_EQ(mesh.color(part.firstVertex), 0xFF2B1D12u);
+        }
+    }
+    expectWoundOutward(mesh);
+    expectWithinBounds(mesh);
+}
+
 TEST(BowlMeshTest, SegmentsShowTheirColoursAndUnfilledOnesPaleWood) {
     BowlModel model = DesignOf(3.5, 8.1, 8, 24);
     model.FillSegment(3);  // Walnut, the starting fill colour
@@ -329,6 +366,7 @@ TEST(BowlMeshTest, TypedLengthsMeetTheirLimitInTheUnitTyped) {
 TEST(BowlMeshTest, KeptMeshMatchesAFreshBuildAfterEveryChange) {
     BowlModel model = DesignOf(3.5, 8.1, 8, 24);
     BowlShape shape;
+    bool glueLines = false;
     BowlMeshCache cache;
     const std::vector<std::pair<const char*, std::function<void()>>> changes = {
         {"first build", [] {}},
@@ -348,6 +386,18 @@ TEST(BowlMeshTest, KeptMeshMatchesAFreshBuildAfterEveryChange) {
              model.ComputeGeometry(96);
          }},
         {"taller rings", [&] { shape.ringHeight = 1.5; }},
+        {"one row taller", [&] { shape.rowHeights[2] = 2.0; }},
+        {"a bellied profile",
+         [&] {
+             shape.profile = {{0.0, 0.0}, {1.3, 0.5}, {1.0, 1.0}};
+         }},
+        {"a thicker wall", [&] { shape.wallThickness = 0.5; }},
+        {"glue lines", [&] { glueLines = true; }},
+        {"a wider rim",
+         [&] {
+             model.OD = 10.0;
+             model.ComputeGeometry(96);
+         }},
         {"more rows",
          [&] {
              model.Rows = 20;
@@ -356,8 +406,8 @@ TEST(BowlMeshTest, KeptMeshMatchesAFreshBuildAfterEveryChange) {
     };
     for (const auto& [name, change] : changes) {
         change();
-        const BowlMesh& kept = cache.update(model, shape);
-        const BowlMesh fresh = BuildBowlMesh(model, shape);
+        const BowlMesh& kept = cache.update(model, shape, glueLines);
+        const BowlMesh fresh = BuildBowlMesh(model, shape, glueLines);
         EXPECT_EQ(kept.vertices, fresh.vertices) << name;
         EXPECT_EQ(kept.indices, fresh.indices) << name;
     }

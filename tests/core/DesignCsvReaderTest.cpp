@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 namespace corvane {
 namespace {
@@ -467,6 +468,79 @@ TEST(DesignCsvReaderTest, SaveAndOpenRestoresTheDesign) {
         {0, kBlank}, {20, kBlank}, {3, kMaple}, {35, kBlank}, {9, kBlank}};
     EXPECT_EQ(opened.FillHistory, history);
     EXPECT_EQ(opened.RowTallies, saved.RowTallies);
+}
+
+// Shape lines are read leniently: what cannot be used is skipped and named,
+// points are sorted and stretched between floor and rim, and a profile that
+// leaves a row no wall gives way to the straight one. A file without shape
+// lines has the default shape, whatever the design before it had.
+TEST(DesignCsvReaderTest, ShapeLinesAreReadLeniently) {
+    struct Case {
+        const char* name;
+        std::vector<std::string_view> lines;
+        std::vector<std::string> notes;
+        double ringHeight, wallThickness, rowThree;
+        std::vector<ProfilePoint> profile;
+    };
+    const std::vector<ProfilePoint> straight = BowlShape::StraightProfile();
+    BowlModel shaped = MakeModel(3, 4);
+    shaped.Shape = {1.5, 0.5};
+    shaped.Shape.profile = {{0.0, 0.0}, {0.5, 0.25}, {1.0, 1.0}};
+    for (const Case& c : std::vector<Case>{
+             {"no shape lines", {}, {}, 0.75, 0.25, 0.75, straight},
+             {"spreadsheet decimal comma",
+              {"RingHeight,\"1,25\"", "WallThickness,0.375", "RowHeight,3,2"},
+              {},
+              1.25,
+              0.375,
+              2.0,
+              straight},
+             {"unusable values",
+              {"RingHeight,abc", "WallThickness,7", "RowHeight,4,1.0", "RowHeight,x,1.0",
+               "RowHeight,3", "ProfilePoint,2.0"},
+              {"These shape values were ignored: \"RingHeight,abc\", \"WallThickness,7\", "
+               "\"RowHeight,x,1.0\", \"RowHeight,3\", \"ProfilePoint,2.0\", "
+               "\"RowHeight,4,1.0\"."},
+              0.75,
+              0.25,
+              0.75,
+              straight},
+             // Floor 0.75 and rim 3: the points (2, 1)..(6, 3) are stretched
+             // onto (1.75, 0.75)..(4.05, 3).
+             {"points out of order and not spanning",
+              {"ProfilePoint,6,3", "ProfilePoint,2,1", "ProfilePoint,5,2"},
+              {},
+              0.75,
+              0.25,
+              0.75,
+              {{0.0, 0.0}, {0.75, 0.5}, {1.0, 1.0}}},
+             {"a profile that leaves no wall",
+              {"ProfilePoint,1.75,0.75", "ProfilePoint,4.5,2", "ProfilePoint,4.05,3",
+               "WallThickness,1"},
+              {"The profile was replaced by the straight wall. Row 1 has no wall: the inside "
+               "crosses the axis."},
+              0.75,
+              1.0,
+              0.75,
+              straight},
+         }) {
+        std::string file = JoinLines({"ID,3.50", "OD,8.10", "Rows,3", "Segments,4"});
+        for (std::string_view line : c.lines) {
+            file += std::string(line) + "\r\n";
+        }
+        BowlModel model = shaped;
+        const ReadResult result = ReadDesignCsv(file, model);
+        ASSERT_TRUE(result.ok) << c.name;
+        EXPECT_EQ(result.notes, c.notes) << c.name;
+        EXPECT_EQ(model.Shape.ringHeight, c.ringHeight) << c.name;
+        EXPECT_EQ(model.Shape.wallThickness, c.wallThickness) << c.name;
+        EXPECT_EQ(model.Shape.RowHeight(3), c.rowThree) << c.name;
+        ASSERT_EQ(model.Shape.profile.size(), c.profile.size()) << c.name;
+        for (std::size_t i = 0; i < c.profile.size(); ++i) {
+            EXPECT_NEAR(model.Shape.profile[i].radius, c.profile[i].radius, 1e-12) << c.name;
+            EXPECT_NEAR(model.Shape.profile[i].height, c.profile[i].height, 1e-12) << c.name;
+        }
+    }
 }
 
 TEST(DesignCsvReaderTest, UndoAfterOpeningRestoresTheOldColourOfTheLastFill) {

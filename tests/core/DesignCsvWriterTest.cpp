@@ -205,6 +205,30 @@ TEST(DesignCsvWriterTest, NamesAreQuotedExactlyWhenTheyWouldNotReadBack) {
     }
 }
 
+// After Segments, only what differs from the default shape; the profile in
+// inches. Reading the file back gives the same file again.
+TEST(DesignCsvWriterTest, WritesTheShapeThatDiffersAndReadsItBack) {
+    BowlModel model = MakeModel(3, 4);  // ID 3.5, OD 8.1
+    model.Shape.ringHeight = 1.0;
+    model.Shape.rowHeights = {{2, 1.5}, {3, 1.0}, {9, 2.0}};  // row 3 as the rest; no row 9
+    model.Shape.profile = {{0.0, 0.0}, {1.25, 0.5}, {1.0, 1.0}};
+    const std::string file = WriteDesignCsv(model, "2026-12-08");
+    const std::vector<std::string> lines = SplitLines(file);
+    EXPECT_EQ(std::vector<std::string>(lines.begin() + 4, lines.begin() + 11),
+              (std::vector<std::string>{"Segments,4", "RingHeight,1.0000", "RowHeight,2,1.5000",
+                                        "ProfilePoint,1.7500,1.0000", "ProfilePoint,4.6250,2.7500",
+                                        "ProfilePoint,4.0500,4.5000", "SegmentProp Start,"}));
+    model.Shape.wallThickness = 0.3;
+    BowlModel read;
+    const std::string withWall = WriteDesignCsv(model, "2026-12-08");
+    ASSERT_TRUE(ReadDesignCsv(withWall, read).ok);
+    EXPECT_TRUE(ReadDesignCsv(withWall, read).notes.empty());
+    EXPECT_EQ(WriteDesignCsv(read, "2026-12-08"), withWall);
+    EXPECT_EQ(read.Shape.wallThickness, 0.3);
+    EXPECT_EQ(read.Shape.RowHeight(2), 1.5);
+    EXPECT_FALSE(SameDesignOnFile(read, MakeModel(3, 4)));
+}
+
 TEST(DesignCsvWriterTest, LocalDateHasTheIsoForm) {
     const std::string date = LocalDateText();
     ASSERT_EQ(date.size(), 10u) << date;

@@ -6,7 +6,7 @@ namespace corvane {
 
 // What one operation on the design document changed, for those that show it.
 struct DesignChange {
-    enum class Cause { Fill, Undo, Clear, Parameters, Resolution, Symmetry, Open };
+    enum class Cause { Fill, Undo, Clear, Parameters, Resolution, Symmetry, Open, Shape };
 
     Cause cause = Cause::Fill;
     // Records whose colours changed (fills and undos); the rest kept theirs.
@@ -17,6 +17,8 @@ struct DesignChange {
     bool geometry = false;
     // ID, OD, Rows, Segments, FontSize or the symmetry sectors changed.
     bool parameters = false;
+    // The bowl's shape (ring heights, wall, profile) changed; the plan did not.
+    bool shape = false;
     // The row tallies were counted again.
     bool tallies = false;
     // Symmetry mode ended because Segments no longer splits into these
@@ -25,7 +27,7 @@ struct DesignChange {
     int segmentsAtEnd = 0;
 
     // Only the colours of the listed records, and so the tallies, changed.
-    bool onlyRecolored() const { return !allColors && !geometry && !parameters; }
+    bool onlyRecolored() const { return !allColors && !geometry && !parameters && !shape; }
 };
 
 }  // namespace corvane

@@ -3,6 +3,7 @@
 #include "ActiveSector.h"
 #include "BoxParameters.h"
 #include "DesignCsvWriter.h"
+#include "ShapeFrame.h"
 
 namespace corvane {
 
@@ -105,12 +106,67 @@ void DesignDocument::setSymmetrySectors(int sectors) {
     emit changed(change);
 }
 
+LimitError DesignDocument::setShape(const BowlShape& shape) {
+    LimitError error = CheckRingHeight(shape.ringHeight);
+    for (const auto& [row, height] : shape.rowHeights) {
+        error = error ? error : CheckRingHeight(height);
+    }
+    error = error ? error : CheckWallThickness(shape.wallThickness);
+    if (!error) {
+        BowlModel shaped = model_;
+        shaped.Shape = shape;
+        // A design whose rows had no wall before may be mended step by step.
+        if (!CheckShape(model_)) {
+            error = CheckShape(shaped);
+        }
+    }
+    if (error || shape == model_.Shape) {
+        return error;
+    }
+    model_.Shape = shape;
+    DesignChange change;
+    change.cause = Cause::Shape;
+    change.shape = true;
+    emit changed(change);
+    return std::nullopt;
+}
+
+LimitError DesignDocument::setProfilePoints(std::vector<ProfilePoint> inches) {
+    BowlShape shape = model_.Shape;
+    shape.profile = FitProfile(model_, std::move(inches));
+    return setShape(shape);
+}
+
+LimitError DesignDocument::setRingHeight(double inches) {
+    BowlShape shape = model_.Shape;
+    shape.ringHeight = inches;
+    std::erase_if(shape.rowHeights, [inches](const auto& row) { return row.second == inches; });
+    return setShape(shape);
+}
+
+LimitError DesignDocument::setRowHeight(int row, double inches) {
+    BowlShape shape = model_.Shape;
+    if (inches == shape.ringHeight) {
+        shape.rowHeights.erase(row);
+    } else {
+        shape.rowHeights[row] = inches;
+    }
+    return setShape(shape);
+}
+
+LimitError DesignDocument::setWallThickness(double inches) {
+    BowlShape shape = model_.Shape;
+    shape.wallThickness = inches;
+    return setShape(shape);
+}
+
 void DesignDocument::replaceBy(const BowlModel& opened) {
     model_ = opened;
     model_.RecountRowTallies();
     saved_ = model_;
     DesignChange change = Reshaped(Cause::Open);
     change.allColors = true;
+    change.shape = true;
     endSymmetryThatNoLongerFits(change);
     emit changed(change);
 }

@@ -41,6 +41,17 @@ public:
     void setFillColor(Argb color);
     // 0 ends symmetry mode.
     void setSymmetrySectors(int sectors);
+    // The bowl's shape. A shape that leaves a row no wall is refused when
+    // the shape before it did not: the message, and nothing changes. Lengths
+    // beyond their limits are refused the same way.
+    LimitError setShape(const BowlShape& shape);
+    // Points in inches, fitted to the design's frame (see FitProfile).
+    LimitError setProfilePoints(std::vector<ProfilePoint> inches);
+    LimitError setRingHeight(double inches);
+    // A row's own height; the ring height clears it.
+    LimitError setRowHeight(int row, double inches);
+    LimitError setWallThickness(double inches);
+
     // An opened design file takes the place of the design; it counts as saved.
     void replaceBy(const BowlModel& opened);
 

@@ -32,8 +32,7 @@ inline constexpr SettingKey<double> ViewZoom{"ViewZoom"};
 // The cut list's and the 3D preview's settings; lengths in inches.
 inline constexpr SettingKey<QString> CutListUnits{"CutListUnits"};
 inline constexpr SettingKey<double> CutListKerfInches{"CutListKerfInches"};
-inline constexpr SettingKey<double> RingHeightInches{"RingHeightInches"};
-inline constexpr SettingKey<double> WallThicknessInches{"WallThicknessInches"};
+inline constexpr SettingKey<double> CutListAllowanceInches{"CutListAllowanceInches"};
 
 }  // namespace SettingsKeys
 

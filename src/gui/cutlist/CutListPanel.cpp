@@ -87,34 +87,51 @@ QWidget* CutListPanel::buildSettingsRow() {
     units_->addItem(QStringLiteral("Millimetres"));
     units_->setCurrentIndex(unit() == LengthUnit::Millimetres ? 1 : 0);
     kerf_ = new LengthSpinBox(row);
-    configureKerfBox();
+    allowance_ = new LengthSpinBox(row);
+    kerf_->setObjectName(QStringLiteral("kerf"));
+    allowance_->setObjectName(QStringLiteral("allowance"));
+    allowance_->setToolTip(
+        QStringLiteral("Wood left on each side of the turned wall for the lathe to take off."));
+    configureLengthBoxes();
     layout->addWidget(new QLabel(QStringLiteral("Kerf:")));
     layout->addWidget(kerf_);
+    layout->addWidget(new QLabel(QStringLiteral("Turning allowance:")));
+    layout->addWidget(allowance_);
     layout->addWidget(new QLabel(QStringLiteral("Units:")));
     layout->addWidget(units_);
     layout->addStretch(1);
     connect(units_, &QComboBox::currentIndexChanged, this, &CutListPanel::onUnitChosen);
     connect(kerf_, &QDoubleSpinBox::valueChanged, this, &CutListPanel::onKerfEdited);
+    connect(allowance_, &QDoubleSpinBox::valueChanged, this, &CutListPanel::onAllowanceEdited);
     return row;
 }
 
-// The kerf is kept in inches and shown in the chosen units.
-// A kerf being typed is left as typed: rewriting "1" as "1.000 in" would put
-// the rest of "1/8" after the suffix.
-void CutListPanel::configureKerfBox() {
-    const QSignalBlocker blocker(kerf_);
-    const bool metric = unit() == LengthUnit::Millimetres;
+namespace {
+
+// A length is kept in inches and shown in the chosen units. One being typed
+// is left as typed: rewriting "1" as "1.000 in" would put the rest of "1/8"
+// after the suffix.
+void configureLengthBox(QDoubleSpinBox* box, LengthUnit unit, double inches, double maxInches) {
+    const QSignalBlocker blocker(box);
+    const bool metric = unit == LengthUnit::Millimetres;
     const QString suffix = metric ? QStringLiteral(" mm") : QStringLiteral(" in");
-    if (kerf_->suffix() != suffix) {
-        kerf_->setDecimals(metric ? 1 : 3);
-        kerf_->setSingleStep(metric ? 0.1 : 0.005);
-        kerf_->setRange(0.0, kMaxKerfInches * (metric ? kMillimetresPerInch : 1.0));
-        kerf_->setSuffix(suffix);
+    if (box->suffix() != suffix) {
+        box->setDecimals(metric ? 1 : 3);
+        box->setSingleStep(metric ? 0.1 : 0.005);
+        box->setRange(0.0, maxInches * (metric ? kMillimetresPerInch : 1.0));
+        box->setSuffix(suffix);
     }
-    const double shown = metric ? kerfInches() * kMillimetresPerInch : kerfInches();
-    if (std::abs(kerf_->value() - shown) > 1e-9) {
-        kerf_->setValue(shown);
+    const double shown = ToUnit(inches, unit);
+    if (std::abs(box->value() - shown) > 1e-9) {
+        box->setValue(shown);
     }
+}
+
+}  // namespace
+
+void CutListPanel::configureLengthBoxes() {
+    configureLengthBox(kerf_, unit(), kerfInches(), kMaxKerfInches);
+    configureLengthBox(allowance_, unit(), allowanceInches(), kMaxAllowanceInches);
 }
 
 void CutListPanel::onUnitChosen() {
@@ -125,11 +142,15 @@ void CutListPanel::onKerfEdited() {
     settings_->setKerfInches(ToInches(kerf_->value(), unit()));
 }
 
+void CutListPanel::onAllowanceEdited() {
+    settings_->setAllowanceInches(ToInches(allowance_->value(), unit()));
+}
+
 // The units, kerf or ring height changed here or in the 3D preview.
 void CutListPanel::onSettingsChanged() {
     const QSignalBlocker blocker(units_);
     units_->setCurrentIndex(unit() == LengthUnit::Millimetres ? 1 : 0);
-    configureKerfBox();
+    configureLengthBoxes();
     refresh();
 }
 
@@ -141,6 +162,14 @@ double CutListPanel::kerfInches() const {
     return settings_->kerfInches();
 }
 
+double CutListPanel::allowanceInches() const {
+    return settings_->allowanceInches();
+}
+
+void CutListPanel::setAllowanceInches(double inches) {
+    settings_->setAllowanceInches(inches);
+}
+
 void CutListPanel::setUnit(LengthUnit unit) {
     settings_->setUnit(unit);
 }
@@ -150,7 +179,7 @@ void CutListPanel::setKerfInches(double inches) {
 }
 
 CutList CutListPanel::currentList() const {
-    return ComputeCutList(view_.model(), kerfInches(), settings_->ringHeightInches());
+    return ComputeCutList(view_.model(), kerfInches(), allowanceInches());
 }
 
 std::string CutListPanel::csvText() const {

@@ -25,8 +25,10 @@ public:
 
     LengthUnit unit() const;
     double kerfInches() const;
+    double allowanceInches() const;
     void setUnit(LengthUnit unit);
     void setKerfInches(double inches);
+    void setAllowanceInches(double inches);
     // Shared with the 3D preview, which edits the ring height.
     CutListSettings& settings() { return *settings_; }
 
@@ -44,14 +46,16 @@ public slots:
 
 private:
     QWidget* buildSettingsRow();
-    void configureKerfBox();
+    void configureLengthBoxes();
     void onUnitChosen();
     void onKerfEdited();
+    void onAllowanceEdited();
     void onSettingsChanged();
 
     DesignSurface& view_;
     QComboBox* units_ = nullptr;
     QDoubleSpinBox* kerf_ = nullptr;
+    QDoubleSpinBox* allowance_ = nullptr;
     QLabel* refusal_ = nullptr;
     QTableWidget* rowTable_ = nullptr;
     QTableWidget* summaryTable_ = nullptr;

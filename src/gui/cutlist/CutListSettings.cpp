@@ -22,10 +22,8 @@ CutListSettings::CutListSettings(QObject* parent) : QObject(parent) {
                 : LengthUnit::Inches;
     kerfInches_ =
         storedLength(settings, SettingsKeys::CutListKerfInches, kDefaultKerfInches, CheckKerf);
-    shape_.ringHeight = storedLength(settings, SettingsKeys::RingHeightInches,
-                                     kDefaultRingHeightInches, CheckRingHeight);
-    shape_.wallThickness = storedLength(settings, SettingsKeys::WallThicknessInches,
-                                        kDefaultWallThicknessInches, CheckWallThickness);
+    allowanceInches_ = storedLength(settings, SettingsKeys::CutListAllowanceInches,
+                                    kDefaultAllowanceInches, CheckAllowance);
 }
 
 void CutListSettings::setUnit(LengthUnit unit) {
@@ -40,20 +38,8 @@ void CutListSettings::setKerfInches(double inches) {
     changeTo(kerfInches_, inches);
 }
 
-bool CutListSettings::setRingHeightInches(double inches) {
-    if (CheckRingHeight(inches)) {
-        return false;
-    }
-    changeTo(shape_.ringHeight, inches);
-    return true;
-}
-
-bool CutListSettings::setWallThicknessInches(double inches) {
-    if (CheckWallThickness(inches)) {
-        return false;
-    }
-    changeTo(shape_.wallThickness, inches);
-    return true;
+void CutListSettings::setAllowanceInches(double inches) {
+    changeTo(allowanceInches_, inches);
 }
 
 void CutListSettings::changeTo(double& setting, double inches) {
@@ -68,8 +54,7 @@ void CutListSettings::save() const {
     AppSettings settings;
     settings.setValue(SettingsKeys::CutListUnits, QString::fromLatin1(UnitLabel(unit_)));
     settings.setValue(SettingsKeys::CutListKerfInches, kerfInches_);
-    settings.setValue(SettingsKeys::RingHeightInches, shape_.ringHeight);
-    settings.setValue(SettingsKeys::WallThicknessInches, shape_.wallThickness);
+    settings.setValue(SettingsKeys::CutListAllowanceInches, allowanceInches_);
 }
 
 }  // namespace corvane

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "BowlShape.h"
 #include "CutList.h"
 
 #include <QObject>
@@ -8,9 +7,9 @@
 namespace corvane {
 
 // The woodworker's settings that the cut list and the 3D preview share: the
-// units and kerf of the saw, and the ring height and wall thickness that give
-// the bowl its third dimension. Lengths are kept in inches and remembered in
-// the settings store; a stored value beyond its limits reads as the default.
+// units, the kerf of the saw and the turning allowance. (How tall the rings are and how thick the
+// wall is belongs to the design.) Lengths are kept in inches and remembered in the settings store;
+// a stored value beyond its limits reads as the default.
 class CutListSettings : public QObject {
     Q_OBJECT
 
@@ -19,15 +18,11 @@ public:
 
     LengthUnit unit() const { return unit_; }
     double kerfInches() const { return kerfInches_; }
-    double ringHeightInches() const { return shape_.ringHeight; }
-    double wallThicknessInches() const { return shape_.wallThickness; }
-    const BowlShape& shape() const { return shape_; }
+    double allowanceInches() const { return allowanceInches_; }
 
     void setUnit(LengthUnit unit);
     void setKerfInches(double inches);
-    // Values beyond their limits are refused: false, and nothing changes.
-    bool setRingHeightInches(double inches);
-    bool setWallThicknessInches(double inches);
+    void setAllowanceInches(double inches);
 
 signals:
     void changed();
@@ -38,7 +33,7 @@ private:
 
     LengthUnit unit_ = LengthUnit::Inches;
     double kerfInches_ = kDefaultKerfInches;
-    BowlShape shape_;
+    double allowanceInches_ = kDefaultAllowanceInches;
 };
 
 }  // namespace corvane

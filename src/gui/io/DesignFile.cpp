@@ -57,7 +57,11 @@ DesignFile::Result DesignFile::open(const QString& path, BowlModel& model) {
     if (!read.ok) {
         return {false, loadErrorText(QString::fromStdString(read.error))};
     }
-    return {true, QStringLiteral("Corvane loaded successfully.")};
+    QString message = QStringLiteral("Corvane loaded successfully.");
+    for (const std::string& note : read.notes) {
+        message += QLatin1Char('\n') + QString::fromStdString(note);
+    }
+    return {true, message};
 }
 
 DesignFile::Result DesignFile::save(const QString& path, const BowlModel& model) {

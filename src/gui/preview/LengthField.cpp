@@ -23,7 +23,7 @@ void LengthField::showLength(double inches, LengthUnit unit) {
     // inch value typed to a ten-thousandth, without float noise.
     setText(QString::fromStdString(FormatG15(std::round(shown * 1e4) / 1e4)));
     setCursorPosition(0);
-    setProblem(QString());
+    showProblem(QString());
 }
 
 // Read as the parameters box reads its diameters: the length, decimal or
@@ -31,19 +31,19 @@ void LengthField::showLength(double inches, LengthUnit unit) {
 void LengthField::onEdited(const QString& text) {
     const std::optional<double> value = ParseLeadingLength(text.toStdString());
     if (!value) {
-        setProblem(QStringLiteral("Enter a number."));
+        showProblem(QStringLiteral("Enter a number."));
         return;
     }
     const TypedLength length = reader_(*value, unit_);
     if (length.error) {
-        setProblem(QString::fromStdString(*length.error));
+        showProblem(QString::fromStdString(*length.error));
         return;
     }
-    setProblem(QString());
+    showProblem(QString());
     emit lengthEdited(length.inches);
 }
 
-void LengthField::setProblem(const QString& message) {
+void LengthField::showProblem(const QString& message) {
     if (message == problem_) {
         return;
     }

@@ -21,6 +21,9 @@ public:
 
     // Shows a length (kept in inches) in the given units and clears any problem.
     void showLength(double inches, LengthUnit unit);
+    // Frames the field in red with the reason, as for a value beyond its
+    // limits; an empty message clears it.
+    void showProblem(const QString& message);
     // Why the text is not taken; empty when it is.
     QString problem() const { return problem_; }
 
@@ -31,7 +34,6 @@ signals:
 
 private:
     void onEdited(const QString& text);
-    void setProblem(const QString& message);
 
     Reader reader_;
     LengthUnit unit_ = LengthUnit::Inches;

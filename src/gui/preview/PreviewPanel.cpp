@@ -5,6 +5,7 @@
 #include "DesignSurface.h"
 #include "LengthField.h"
 
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -33,7 +34,7 @@ PreviewPanel::PreviewPanel(DesignSurface& view, CutListSettings& settings, QWidg
         layout->addStretch(1);
     }
     showSettings();
-    connect(&view_.document(), &DesignDocument::changed, this, &PreviewPanel::refresh);
+    connect(&view_.document(), &DesignDocument::changed, this, &PreviewPanel::onDesignChanged);
     connect(&settings_, &CutListSettings::changed, this, &PreviewPanel::onSettingsChanged);
 }
 
@@ -54,10 +55,12 @@ QWidget* PreviewPanel::buildSettingsRow() {
         field->setMaximumWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("0000.000")));
         connect(field, &LengthField::problemChanged, this, &PreviewPanel::showProblems);
     }
-    connect(ringHeight_, &LengthField::lengthEdited, &settings_,
-            &CutListSettings::setRingHeightInches);
-    connect(wallThickness_, &LengthField::lengthEdited, &settings_,
-            &CutListSettings::setWallThicknessInches);
+    connect(ringHeight_, &LengthField::lengthEdited, this, [this](double inches) {
+        typeIntoDesign(ringHeight_, &DesignDocument::setRingHeight, inches);
+    });
+    connect(wallThickness_, &LengthField::lengthEdited, this, [this](double inches) {
+        typeIntoDesign(wallThickness_, &DesignDocument::setWallThickness, inches);
+    });
     layout->addWidget(new QLabel(QStringLiteral("Ring height:"), row));
     layout->addWidget(ringHeight_);
     layout->addWidget(ringHeightUnit_);
@@ -65,12 +68,36 @@ QWidget* PreviewPanel::buildSettingsRow() {
     layout->addWidget(new QLabel(QStringLiteral("Wall thickness:"), row));
     layout->addWidget(wallThickness_);
     layout->addWidget(wallThicknessUnit_);
+    layout->addSpacing(12);
+    glueLines_ = new QCheckBox(QStringLiteral("Glue lines"), row);
+    glueLines_->setChecked(true);
+    connect(glueLines_, &QCheckBox::toggled, this, &PreviewPanel::refresh);
+    layout->addWidget(glueLines_);
     layout->addStretch(1);
     return row;
 }
 
-// The fields are written again only when the units change, so that typing
-// in them is never disturbed by the value it produced.
+// The design refuses a shape that leaves a row no wall; the field shows why.
+void PreviewPanel::typeIntoDesign(LengthField* field, LimitError (DesignDocument::*set)(double),
+                                  double inches) {
+    typing_ = true;
+    const LimitError error = (view_.document().*set)(inches);
+    typing_ = false;
+    if (error) {
+        field->showProblem(QString::fromStdString(*error));
+    }
+}
+
+// The fields are written again when the design's shape changes from
+// elsewhere (a design opened) or the units change, never by the value their
+// own typing produced, so that typing in them is never disturbed.
+void PreviewPanel::onDesignChanged(const DesignChange& change) {
+    if (change.shape && !typing_) {
+        showSettings();
+    }
+    refresh();
+}
+
 void PreviewPanel::onSettingsChanged() {
     if (shownUnit_ != int(settings_.unit())) {
         showSettings();
@@ -81,8 +108,9 @@ void PreviewPanel::onSettingsChanged() {
 void PreviewPanel::showSettings() {
     const LengthUnit unit = settings_.unit();
     shownUnit_ = int(unit);
-    ringHeight_->showLength(settings_.ringHeightInches(), unit);
-    wallThickness_->showLength(settings_.wallThicknessInches(), unit);
+    const BowlShape& shape = view_.model().Shape;
+    ringHeight_->showLength(shape.ringHeight, unit);
+    wallThickness_->showLength(shape.wallThickness, unit);
     const QString label = QString::fromLatin1(UnitLabel(unit));
     ringHeightUnit_->setText(label);
     wallThicknessUnit_->setText(label);
@@ -108,7 +136,8 @@ void PreviewPanel::refresh() {
         return;
     }
     stale_ = false;
-    BowlRendererLoader::showMesh(*renderer_, mesh_.update(view_.model(), settings_.shape()));
+    BowlRendererLoader::showMesh(
+        *renderer_, mesh_.update(view_.model(), view_.model().Shape, glueLines_->isChecked()));
 }
 
 void PreviewPanel::showEvent(QShowEvent* event) {

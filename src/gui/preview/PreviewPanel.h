@@ -2,22 +2,26 @@
 
 #include "BowlMeshCache.h"
 #include "BowlRenderer.h"
+#include "DesignChange.h"
+#include "DesignLimits.h"
 
 #include <QWidget>
 
 #include <memory>
 
+class QCheckBox;
 class QLabel;
 
 namespace corvane {
 
 class CutListSettings;
+class DesignDocument;
 class DesignSurface;
 class LengthField;
 
-// The body of the "3D Preview" dock: the ring height and wall thickness in
-// the cut list's units, and the bowl in 3D, rebuilt after every change of
-// the design or of those settings while the panel is shown.
+// The body of the "3D Preview" dock: the design's ring height and wall
+// thickness in the cut list's units, and the bowl in 3D, rebuilt after every
+// change of the design while the panel is shown.
 class PreviewPanel : public QWidget {
     Q_OBJECT
 
@@ -31,6 +35,8 @@ public:
     LengthField* ringHeightField() const { return ringHeight_; }
     LengthField* wallThicknessField() const { return wallThickness_; }
     QLabel* messageLine() const { return messageLine_; }
+    // Thin dark lines on the joints between segments and rows; on at first.
+    QCheckBox* glueLinesBox() const { return glueLines_; }
 
 public slots:
     void refresh();
@@ -40,7 +46,10 @@ protected:
 
 private:
     QWidget* buildSettingsRow();
+    void onDesignChanged(const DesignChange& change);
     void onSettingsChanged();
+    void typeIntoDesign(LengthField* field, LimitError (DesignDocument::*set)(double),
+                        double inches);
     void showSettings();
     void showProblems();
 
@@ -53,10 +62,12 @@ private:
     LengthField* wallThickness_ = nullptr;
     QLabel* ringHeightUnit_ = nullptr;
     QLabel* wallThicknessUnit_ = nullptr;
+    QCheckBox* glueLines_ = nullptr;
     QLabel* messageLine_ = nullptr;
     QString startError_;
     int shownUnit_ = -1;
     bool stale_ = true;
+    bool typing_ = false;
 };
 
 }  // namespace corvane

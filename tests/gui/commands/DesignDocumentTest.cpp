@@ -81,6 +81,7 @@ private slots:
         QTest::addColumn<bool>("allColors");
         QTest::addColumn<bool>("geometry");
         QTest::addColumn<bool>("tallies");
+        QTest::addColumn<bool>("shape");
         const Operation nothing = [](DesignDocument&) {};
         const SectorAngles sector = [] {
             BowlModel model;
@@ -89,32 +90,40 @@ private slots:
         }();
         QTest::newRow("fill") << nothing
                               << Operation([](DesignDocument& d) { d.fill(indexOf(3, 2), {}); })
-                              << std::vector<int>{indexOf(3, 2)} << false << false << true;
+                              << std::vector<int>{indexOf(3, 2)} << false << false << true << false;
         QTest::newRow("symmetric fill")
             << Operation([](DesignDocument& d) { d.setSymmetrySectors(4); })
             << Operation([sector](DesignDocument& d) { d.fill(65, sector); })
-            << std::vector<int>{65, 71, 53, 59} << false << false << true;
+            << std::vector<int>{65, 71, 53, 59} << false << false << true << false;
         QTest::newRow("fill outside the sector")
             << Operation([](DesignDocument& d) { d.setSymmetrySectors(4); })
             << Operation([sector](DesignDocument& d) { d.fill(63, sector); })
-            << std::vector<int>{63} << false << false << true;
+            << std::vector<int>{63} << false << false << true << false;
         QTest::newRow("undo 5 of 3") << Operation([](DesignDocument& d) {
             for (int k : {4, 9, 4}) {
                 d.fill(k, {});
             }
         }) << Operation([](DesignDocument& d) { d.undoFills(5); })
-                                     << std::vector<int>{4, 9, 4} << false << false << true;
+                                     << std::vector<int>{4, 9, 4} << false << false << true
+                                     << false;
         QTest::newRow("clear all") << nothing << Operation([](DesignDocument& d) { d.clearAll(); })
-                                   << std::vector<int>{} << true << false << true;
+                                   << std::vector<int>{} << true << false << true << false;
         QTest::newRow("parameters")
             << nothing << Operation([](DesignDocument& d) { setSegments(d, 12); })
-            << std::vector<int>{} << false << true << true;
+            << std::vector<int>{} << false << true << true << false;
         QTest::newRow("screen resolution")
             << nothing << Operation([](DesignDocument& d) { d.setPixelsPerInch(120); })
-            << std::vector<int>{} << false << true << false;
+            << std::vector<int>{} << false << true << false << false;
         QTest::newRow("opened file")
             << nothing << Operation([](DesignDocument& d) { d.replaceBy(filledDesign()); })
-            << std::vector<int>{} << true << true << true;
+            << std::vector<int>{} << true << true << true << true;
+        QTest::newRow("wall thickness")
+            << nothing << Operation([](DesignDocument& d) { d.setWallThickness(0.375); })
+            << std::vector<int>{} << false << false << false << true;
+        QTest::newRow("profile points") << nothing << Operation([](DesignDocument& d) {
+            d.setProfilePoints({{1.75, 0.75}, {3.5, 3.0}, {4.05, 6.75}});
+        }) << std::vector<int>{} << false
+                                        << false << false << true;
     }
 
     void eachOperationEmitsOneSignalSayingWhatChanged() {
@@ -124,6 +133,7 @@ private slots:
         QFETCH(bool, allColors);
         QFETCH(bool, geometry);
         QFETCH(bool, tallies);
+        QFETCH(bool, shape);
         DesignDocument document;
         prepare(document);
         const DesignChange change = onlyChange(document, operation);
@@ -131,7 +141,8 @@ private slots:
         QCOMPARE(change.allColors, allColors);
         QCOMPARE(change.geometry, geometry);
         QCOMPARE(change.tallies, tallies);
-        QCOMPARE(change.onlyRecolored(), !allColors && !geometry);
+        QCOMPARE(change.shape, shape);
+        QCOMPARE(change.onlyRecolored(), !allColors && !geometry && !shape);
     }
 
     // Nothing to undo, nothing to tell; the fill colour is no part of the picture.
@@ -141,6 +152,10 @@ private slots:
         document.undoFills(1);
         document.setFillColor(kTeak);
         document.setPrintScale(1.5);
+        // A wall that leaves the first row nothing to turn, and a shape as it is.
+        QCOMPARE(document.setWallThickness(2.0),
+                 std::optional<std::string>("Row 1 has no wall: the inside crosses the axis."));
+        QVERIFY(!document.setRingHeight(kDefaultRingHeightInches));
         QCOMPARE(spy.count(), 0);
         QCOMPARE(document.model().FillColor, kTeak);
         QCOMPARE(document.model().PrintScale, 1.5);
@@ -211,6 +226,15 @@ private slots:
         QTest::newRow("opened, then filled") << Operation([](DesignDocument& d) {
             d.replaceBy(filledDesign());
             d.fill(12, {});
+        }) << true;
+        QTest::newRow("ring height")
+            << Operation([](DesignDocument& d) { d.setRingHeight(1.0); }) << true;
+        QTest::newRow("row height back to the ring height") << Operation([](DesignDocument& d) {
+            d.setRowHeight(3, 1.0);
+            d.setRowHeight(3, kDefaultRingHeightInches);
+        }) << false;
+        QTest::newRow("profile points") << Operation([](DesignDocument& d) {
+            d.setProfilePoints({{4.05, 6.75}, {3.0, 3.0}, {1.75, 0.75}});
         }) << true;
         QTest::newRow("symmetry mode and fill colour") << Operation([](DesignDocument& d) {
             d.setSymmetrySectors(4);

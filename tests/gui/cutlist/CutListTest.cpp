@@ -192,22 +192,23 @@ private slots:
 
     void unitsAndKerfAreShownAndRemembered() {
         QTableWidget* table = panel().rowTable();
-        QCOMPARE(table->item(1, 6)->text(), QStringLiteral("0.536"));  // row 1 outer length
+        QCOMPARE(table->item(1, 8)->text(), QStringLiteral("0.569"));  // row 1 outer length
         panel().setUnit(LengthUnit::Millimetres);
-        QCOMPARE(table->item(1, 6)->text(), QStringLiteral("13.6"));
+        QCOMPARE(table->item(1, 8)->text(), QStringLiteral("14.5"));
         panel().setKerfInches(0.1);
-        QVERIFY(panel().settings().setRingHeightInches(1.25));
-        QVERIFY(!panel().settings().setRingHeightInches(0.0));
-        QVERIFY(panel().settings().setWallThicknessInches(0.5));
+        panel().setAllowanceInches(0.0625);
+        // The ring height belongs to the design: a change is one to save.
+        QVERIFY(!document().setRingHeight(1.25));
+        QCOMPARE(document().setRingHeight(0.0),
+                 std::optional<std::string>("Ring height must be above 0 and at most 6 in "
+                                            "(152.4 mm)."));
+        QCOMPARE(model().Shape.ringHeight, 1.25);
+        QVERIFY(document().hasUnsavedChanges());
         start();
         QCOMPARE(panel().unit(), LengthUnit::Millimetres);
         QCOMPARE(panel().kerfInches(), 0.1);
-        QCOMPARE(panel().settings().ringHeightInches(), 1.25);
-        QCOMPARE(panel().settings().wallThicknessInches(), 0.5);
-        // A hand-edited settings file cannot bring in a ring height beyond the limits.
-        AppSettings().setValue(SettingsKeys::RingHeightInches, -3.0);
-        start();
-        QCOMPARE(panel().settings().ringHeightInches(), kDefaultRingHeightInches);
+        QCOMPARE(panel().allowanceInches(), 0.0625);
+        QCOMPARE(panel().findChild<QDoubleSpinBox*>(QStringLiteral("allowance"))->value(), 1.6);
     }
 
     void commandLinePrintsWhatThePanelShows() {
@@ -219,13 +220,31 @@ private slots:
         QCOMPARE(runCutList({"--cut-list", design}), QString::fromStdString(panel().csvText()));
         panel().setUnit(LengthUnit::Millimetres);
         panel().setKerfInches(3.0 / 25.4);
-        QVERIFY(panel().settings().setRingHeightInches(25.0 / 25.4));
+        QVERIFY(!document().setRingHeight(25.0 / 25.4));
         QCOMPARE(runCutList(
                      {"--cut-list", "--units", "mm", "--kerf", "3", "--ring-height", "25", design}),
                  QString::fromStdString(panel().csvText()));
         QVERIFY(runCutList({"--cut-list", "--ring-height", "7", design}).startsWith("failed: "));
         QVERIFY(runCutList({"--cut-list", "--units", "mm", "--ring-height", "152.4", design})
-                    .startsWith("Corvane Cut List,Units: mm,Kerf: 3.2,Ring Height: 152.4\r\n"));
+                    .startsWith("Corvane Cut List,Units: mm,Kerf: 3.2,Ring Height: 152.4,"
+                                "Allowance: 3.175\r\n"));
+        // A shaped design gives the command line the same rings, and the
+        // wall given there takes the place of the design's.
+        panel().setAllowanceInches(2.0 / 25.4);
+        QVERIFY(!document().setProfilePoints({{1.75, 0.75}, {4.4, 3.5}, {4.05, 6.75}}));
+        QVERIFY(!document().setWallThickness(0.375));
+        const QString shaped = tempPath("shaped.csv");
+        dialogs().fileAnswers.push_back(shaped);
+        QVERIFY(frame().runCommand(cmd::SaveCsv));
+        const QString csv = QString::fromStdString(panel().csvText());
+        QCOMPARE(
+            runCutList({"--cut-list", "--units", "mm", "--kerf", "3", "--allowance", "2", shaped}),
+            csv);
+        QVERIFY(!document().setWallThickness(0.25));
+        QVERIFY(QString::fromStdString(panel().csvText()) != csv);
+        QCOMPARE(runCutList({"--cut-list", "--units", "mm", "--kerf", "3", "--allowance", "2",
+                             "--wall-thickness", "6.35", shaped}),
+                 QString::fromStdString(panel().csvText()));
 
         const QString saved = tempPath("cut list");
         dialogs().fileAnswers.push_back(saved);
@@ -245,18 +264,18 @@ private slots:
         const QString noOpenGl = preview->messageLine()->text();
         QVERIFY(noOpenGl.contains(QStringLiteral("needs OpenGL")));
         LengthField* field = preview->ringHeightField();
-        CutListSettings& settings = panel().settings();
+        const BowlShape& shape = model().Shape;
         QCOMPARE(field->text(), QStringLiteral("0.75"));
         QCOMPARE(preview->wallThicknessField()->text(), QStringLiteral("0.25"));
         field->selectAll();
         QTest::keyClicks(field, "0");
         QVERIFY(field->styleSheet().contains(QStringLiteral("#FF0000")));
         QVERIFY(preview->messageLine()->text().startsWith(QStringLiteral("Ring height must be")));
-        QCOMPARE(settings.ringHeightInches(), 0.75);
+        QCOMPARE(shape.ringHeight, 0.75);
         QTest::keyClicks(field, ".5");
         QVERIFY(field->styleSheet().isEmpty());
         QCOMPARE(preview->messageLine()->text(), noOpenGl);
-        QCOMPARE(settings.ringHeightInches(), 0.5);
+        QCOMPARE(shape.ringHeight, 0.5);
         QTableWidget* rows = panel().rowTable();
         const int ringHeight = columnOf(rows, QStringLiteral("Ring Height (in)"));
         QCOMPARE(rows->item(1, ringHeight)->text(), QStringLiteral("0.500"));
@@ -268,30 +287,30 @@ private slots:
         QCOMPARE(field->problem(), QStringLiteral("Enter a number."));
         field->selectAll();
         QTest::keyClicks(field, "20 mm");
-        QCOMPARE(settings.ringHeightInches(), 20 / 25.4);
+        QCOMPARE(shape.ringHeight, 20 / 25.4);
         QCOMPARE(rows->item(1, ringHeight)->text(), QStringLiteral("20.0"));
         // The limit as its message shows it: 152.4 mm is exactly 6 in.
         field->selectAll();
         QTest::keyClicks(field, "152.4");
         QCOMPARE(field->problem(), QString());
-        QCOMPARE(settings.ringHeightInches(), 6.0);
+        QCOMPARE(shape.ringHeight, 6.0);
         field->selectAll();
         QTest::keyClicks(field, "152.45");
         QVERIFY(field->problem().endsWith(QStringLiteral("at most 6 in (152.4 mm).")));
-        QCOMPARE(settings.ringHeightInches(), 6.0);
+        QCOMPARE(shape.ringHeight, 6.0);
 
         panel().setUnit(LengthUnit::Inches);
         field->selectAll();
         QTest::keyClicks(field, "1-1/4");
-        QCOMPARE(settings.ringHeightInches(), 1.25);
+        QCOMPARE(shape.ringHeight, 1.25);
         field->selectAll();
         QTest::keyClicks(field, "1 -1/4");  // "1" on the way was taken
         QCOMPARE(field->problem(), QStringLiteral("Enter a number."));
-        QCOMPARE(settings.ringHeightInches(), 1.0);
+        QCOMPARE(shape.ringHeight, 1.0);
         LengthField* wall = preview->wallThicknessField();
         wall->selectAll();
         QTest::keyClicks(wall, "3/8");
-        QCOMPARE(settings.wallThicknessInches(), 0.375);
+        QCOMPARE(shape.wallThickness, 0.375);
     }
 
     // The kerf is typed as a decimal or a fraction and taken keystroke by
@@ -319,7 +338,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(double, kerfInches);
         panel().setUnit(metric ? LengthUnit::Millimetres : LengthUnit::Inches);
-        auto* kerf = panel().findChild<QDoubleSpinBox*>();
+        auto* kerf = panel().findChild<QDoubleSpinBox*>(QStringLiteral("kerf"));
         QVERIFY(kerf != nullptr);
         kerf->selectAll();
         QTest::keyClicks(kerf, typed);

@@ -84,8 +84,7 @@ class ParametersBoxTest : public test::AppTestCase {
             ++counted[segment.SegmentRow][segment.SegmentColorName];
         }
         QCOMPARE(model().RowTallies, counted);
-        const CutList cutList =
-            ComputeCutList(model(), kDefaultKerfInches, kDefaultRingHeightInches);
+        const CutList cutList = ComputeCutList(model(), kDefaultKerfInches);
         QCOMPARE(int(cutList.rows.size()), model().Rows);
         int pieces = 0;
         for (const CutListRow& row : cutList.rows) {

@@ -401,6 +401,9 @@ private slots:
             }
             QSKIP("no LibreOffice Calc with python3-uno (libreoffice-calc-nogui)");
         }
+        QVERIFY(!document().setRingHeight(1.0));
+        QVERIFY(!document().setRowHeight(2, 1.5));
+        QVERIFY(!document().setProfilePoints({{1.75, 1.0}, {3.6, 3.0}, {4.05, 9.5}}));
         click(0);
         QVERIFY(frame().runCommand(kTeak));
         click(30);
@@ -432,6 +435,7 @@ private slots:
         QCOMPARE(model().OD, expected.OD);
         QCOMPARE(model().Rows, expected.Rows);
         QCOMPARE(model().Segments, expected.Segments);
+        QVERIFY(model().Shape == expected.Shape);
         QCOMPARE(model().FillHistory, expected.FillHistory);
         QCOMPARE(model().RowTallies, expected.RowTallies);
         for (int k = 0; k <= model().Rows * model().Segments; ++k) {

@@ -11,7 +11,9 @@
 #include "MainWindow.h"
 #include "PreviewDock.h"
 #include "PreviewPanel.h"
+#include "ShapeFrame.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QMenu>
 #include <QProcess>
@@ -162,6 +164,52 @@ private slots:
         const double height = (model.Rows + 1) * 0.75 * model.PixelsPerInch;
         QVERIFY2(std::abs(bottom - top + 1 - height) <= 2,
                  qPrintable(QStringLiteral("%1 rows high").arg(bottom - top + 1)));
+
+        // A bellied profile: the side's outline is the curve, as wide as it
+        // is at every height.
+        model.Shape.profile = {{0.0, 0.0}, {1.5, 0.6}, {1.0, 1.0}};
+        const BowlProfile profile = ProfileOf(model);
+        BowlRendererLoader::showMesh(*started.renderer, BuildBowlMesh(model, model.Shape));
+        const QImage bellied = started.renderer->grab(QSize(600, 600));
+        for (const double z : {1.0, 2.0, 2.6, 3.3}) {
+            const int y = bottom - int(std::lround(z * model.PixelsPerInch));
+            int left = -1;
+            int right = -1;
+            for (int x = 0; x < bellied.width(); ++x) {
+                if (!isBackground(bellied.pixel(x, y))) {
+                    left = left < 0 ? x : left;
+                    right = x;
+                }
+            }
+            const double width = 2 * profile.radius(z) * model.PixelsPerInch;
+            QVERIFY2(std::abs(right - left + 1 - width) <= 3,
+                     qPrintable(QStringLiteral("%1 px wide at %2 in, not %3")
+                                    .arg(right - left + 1)
+                                    .arg(z)
+                                    .arg(width)));
+        }
+
+        // Glue lines show between two segments of one wood, seen from above.
+        model.Shape.profile = BowlShape::StraightProfile();
+        for (int k = 2 * 12 + 1; k <= 3 * 12; ++k) {
+            model.FillSegment(k);
+        }
+        started.renderer->setCamera(0, 90, 1);
+        const SegmentProp& joint = model.SegmentTable[kRow3Segment4];
+        const double radius = (joint.InnerRadius + joint.OuterRadius) / 2;
+        const auto pixelAt = [&](const QImage& image, double degrees) {
+            const double radians = degrees * M_PI / 180.0;
+            return image.pixel(
+                (center + QPointF(std::cos(radians), std::sin(radians)) * radius).toPoint());
+        };
+        for (const bool glue : {true, false}) {
+            BowlRendererLoader::showMesh(*started.renderer,
+                                         BuildBowlMesh(model, {0.75, 0.01}, glue));
+            const QImage joints = started.renderer->grab(QSize(600, 600));
+            QVERIFY(isBlue(pixelAt(joints, midAngle(joint))));
+            const QRgb atJoint = pixelAt(joints, joint.LeftAngle);
+            QVERIFY2(isBlue(atJoint) != glue, qPrintable(QString::number(atJoint, 16)));
+        }
     }
 
     // Nothing of the preview exists until it is first shown; the menu item
@@ -199,7 +247,7 @@ private slots:
             p.BoxRows = 4;
             p.BoxSegments = 12;
         });
-        QVERIFY(frame().cutListPanel()->settings().setWallThicknessInches(0.01));
+        QVERIFY(!document().setWallThickness(0.01));
         renderer().setCamera(120, 40, 0.7);
         document().setFillColor(kBlue);
         click(1);

@@ -47,11 +47,13 @@ void naiveReference(DesignView& view) {
 // Every click fills: the colour changes from one click to the next. Clicks
 // on points the zoom takes out of the view, or under the tallies, are not counted.
 void timeClicks(DesignView& view, const char* what, double zoom) {
+    view.document().clearAll();  // so that the same clicks fill again
     view.setZoomRequest({false, zoom, 0, 0});
     QApplication::processEvents();
     view.paintIfStale();
     const BowlModel& model = view.model();
     std::printf("%s at zoom %.2f, view %dx%d:\n", what, zoom, view.width(), view.height());
+
     const Argb woods[] = {0xFF8B4513u, 0xFFEFDDD4u};
     const int last = model.LastLiveIndex();
     std::vector<double> times;

@@ -95,6 +95,10 @@ std::vector<double> TimeRuns(int repeats, const std::function<void()>& work) {
 }
 
 void PrintTimes(const char* what, std::vector<double> times) {
+    if (times.empty()) {
+        std::printf("  %-28s no runs\n", what);
+        return;
+    }
     std::sort(times.begin(), times.end());
     std::printf("  %-28s best %8.2f  median %8.2f  worst %8.2f ms  (%zu runs)\n", what,
                 times.front(), times[times.size() / 2], times.back(), times.size());

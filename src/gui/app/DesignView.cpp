@@ -101,6 +101,7 @@ bool DesignView::pictureIsCurrent() const {
 void DesignView::onDesignChanged(const DesignChange& change) {
     if (change.onlyRecolored() && pictureIsCurrent()) {
         repaint(picture_.repaintRecords(document_.model(), change.records));
+        followPlacement();
         return;
     }
     repaintNow();

@@ -192,6 +192,7 @@ void DesignPicture::paintAll(const BowlModel& model, QSize clientSize, qreal pix
     const QSize device(static_cast<int>(std::ceil(logical.width() * s)),
                        static_cast<int>(std::ceil(logical.height() * s)));
     painted_ = parametersOf(model, clientSize, s, options);
+    options_ = options;
     allocate(model, device);
     if (shown_.isNull()) {
         return;
@@ -232,6 +233,14 @@ void DesignPicture::paintAll(const BowlModel& model, QSize clientSize, qreal pix
 }
 
 QRegion DesignPicture::repaintRecords(const BowlModel& model, const std::vector<int>& records) {
+    // A recount may widen the tally column, and a fitted bowl then moves
+    // aside and shrinks: nothing less than a full paint shows that.
+    const TallyLayout recounted = layTallies(model, painted_.size);
+    if (PlaceDesign(model, painted_.size.width(), painted_.size.height(), recounted.rects,
+                    painted_.zoom) != layout_.Placement) {
+        paintAll(model, painted_.size, painted_.ratio, options_);
+        return QRegion(QRect(QPoint(0, 0), painted_.size));
+    }
     QRegion changed;
     for (int k : records) {
         if (k >= 0 && k < static_cast<int>(shapes_.size()) && !shapes_[k].outline.isEmpty()) {
@@ -242,7 +251,7 @@ QRegion DesignPicture::repaintRecords(const BowlModel& model, const std::vector<
     for (const QRect& area : changed) {
         paintFills(area);
     }
-    const TallyLayout layout = layTallies(model, painted_.size);
+    const TallyLayout& layout = recounted;
     changed += changedTallyArea(layout);
     for (const QRect& area : changed) {
         compose(area);

@@ -51,7 +51,8 @@ public:
                    RenderOptions options = {}) const;
 
     // Repaints the records whose colours changed and the tally columns after
-    // a recount. Returns what changed, in logical client pixels.
+    // a recount (everything, when the recount moves the bowl). Returns what
+    // changed, in logical client pixels.
     QRegion repaintRecords(const BowlModel& model, const std::vector<int>& records);
 
     // The bowl centre, tally columns, sector angles and zoom of the last paint.
@@ -114,6 +115,7 @@ private:
     QRect deviceRect(const QRectF& logical) const;
 
     Parameters painted_;
+    RenderOptions options_;
     ViewLayout layout_;
     QPointF centre_;              // device pixels
     double scale_ = 1.0;          // device pixels per design pixel

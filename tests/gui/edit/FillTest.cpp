@@ -11,6 +11,8 @@
 #include "TestEnvironment.h"
 #include "ViewProbe.h"
 
+#include <QScrollBar>
+#include <QWheelEvent>
 #include <QtTest>
 
 #include <memory>
@@ -65,6 +67,30 @@ private slots:
         QCOMPARE(row3.begin()->first, std::string("Walnut"));
         QCOMPARE(ShownColor(view().lastPaintedImage(), SegmentPoint(model(), view().layout(), k)),
                  kWalnutColor);
+    }
+
+    // Zoomed in, the wheel and a middle-button drag scroll the plan, and a
+    // click still fills the segment under the pointer.
+    void wheelAndMiddleDragScrollAndClicksFollow() {
+        view().setZoomRequest({false, 2.0, 0, 0});
+        QCoreApplication::processEvents();
+        view().paintIfStale();
+        QVERIFY(view().verticalScrollBar()->isVisible());
+        const QPoint middle = view().rect().center();
+        QWheelEvent wheel(middle, view().mapToGlobal(middle), {}, QPoint(0, -120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(&view(), &wheel);
+        QCOMPARE(view().layout().Placement.scrollY, 60);
+        QCOMPARE(view().verticalScrollBar()->value(), 60);
+        QTest::mousePress(&view(), Qt::MiddleButton, Qt::NoModifier, middle);
+        QTest::mouseMove(&view(), middle + QPoint(30, 20));
+        QTest::mouseRelease(&view(), Qt::MiddleButton, Qt::NoModifier, middle + QPoint(30, 20));
+        QCOMPARE(view().layout().Placement.scrollX, -30);
+        QCOMPARE(view().layout().Placement.scrollY, 40);
+        const int k = indexOf(8, 7);
+        click(k);
+        QCOMPARE(model().SegmentTable[k].SegmentColor, model().FillColor);
+        QCOMPARE(model().FillHistory.size(), size_t(1));
     }
 
     void clickOnTheFillColourOrOutsideChangesNothing() {

@@ -35,6 +35,7 @@ inline constexpr int PrintCutList = 32840;
 inline constexpr int SaveCutListCsv = 32841;
 inline constexpr int ViewCutList = 32842;
 inline constexpr int ViewPreview3D = 32843;
+inline constexpr int ViewProfile = 32844;
 
 // Framework commands.
 inline constexpr int Customize = 126;

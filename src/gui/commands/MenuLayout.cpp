@@ -108,6 +108,7 @@ std::vector<MenuEntry> buildLayout() {
         end(),
         item(cmd::ViewCutList, "Cut List"),
         item(cmd::ViewPreview3D, "3D Preview"),
+        item(cmd::ViewProfile, "Profile"),
         end(),
 
         menu("&Help"),

@@ -6,10 +6,14 @@
 #include "BenchDesigns.h"
 #include "BowlMesh.h"
 #include "BowlMeshCache.h"
+#include "CutList.h"
+#include "ShapeFrame.h"
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -56,10 +60,41 @@ void BM_CopyMeshReference(benchmark::State& state) {
     }
 }
 
+// One step of dragging a profile point: the shape fitted and checked, the
+// cut list and the mesh with glue lines made anew, as the document and the
+// panels do it. Repeated, so that best, median and worst are reported.
+void BM_DragProfilePoint(benchmark::State& state) {
+    corvane::BowlModel model =
+        corvane::bench::FilledDesign(int(state.range(0)), int(state.range(1)));
+    model.Shape.profile = {{0.0, 0.0}, {1.3, 0.5}, {1.0, 1.0}};
+    std::vector<corvane::ProfilePoint> points = corvane::PlacedProfile(model);
+    int step = 0;
+    for (auto _ : state) {
+        points[1].radius += (step++ % 2 == 0 ? 0.01 : -0.01);
+        model.Shape.profile = corvane::FitProfile(model, points);
+        benchmark::DoNotOptimize(corvane::CheckShape(model));
+        benchmark::DoNotOptimize(corvane::ComputeCutList(model, 0.125).rows.data());
+        benchmark::DoNotOptimize(corvane::BuildBowlMesh(model, model.Shape, true).vertices.data());
+    }
+}
+
 // Default design; the largest tables: even, one row, one segment per row.
 #define CORVANE_MESH_DESIGNS ->Args({8, 24})->Args({23, 89})->Args({1, 2047})->Args({2047, 1})
 BENCHMARK(BM_UpdateAfterClick) CORVANE_MESH_DESIGNS->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RebuildAfterClick) CORVANE_MESH_DESIGNS->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CopyMeshReference) CORVANE_MESH_DESIGNS->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DragProfilePoint)
+    ->Args({8, 24})
+    ->Args({23, 89})
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(15)
+    ->ReportAggregatesOnly(true)
+    ->ComputeStatistics("best",
+                        [](const std::vector<double>& v) {
+                            return *std::min_element(v.begin(), v.end());
+                        })
+    ->ComputeStatistics("worst", [](const std::vector<double>& v) {
+        return *std::max_element(v.begin(), v.end());
+    });
 
 }  // namespace

@@ -19,7 +19,7 @@ constexpr int kSliceBudget = 8192;
 constexpr int kFallbackPixelsPerInch = 96;
 // Rows x bands per row that still get the finest curve; a straight wall
 // needs one band per row.
-constexpr int kBandBudget = 256;
+constexpr int kBandBudget = 96;
 constexpr int kMaxBandsPerRow = 8;
 // Glue lines: dark strips this wide, lifted this far off the wood so that
 // they are never hidden in it.
@@ -104,20 +104,36 @@ public:
         band(segment, surface, arc, lower, upper, facing, facing, color);
     }
 
-    // The same, the normal turning from the lower circle's to the upper's.
     void band(int segment, MeshSurface surface, const Arc& arc, Circle lower, Circle upper,
               Facing lowerFacing, Facing upperFacing, Rgba color) {
+        sheet(segment, surface, arc, {lower, upper}, {lowerFacing, upperFacing}, color);
+    }
+
+    // Circles one above the other joined over an arc, the normal turning
+    // from circle to circle; neighbouring bands share their vertices.
+    void sheet(int segment, MeshSurface surface, const Arc& arc, const std::vector<Circle>& circles,
+               const std::vector<Facing>& facings, Rgba color) {
         begin(segment, surface);
         const std::uint32_t first = std::uint32_t(mesh_.vertexCount());
-        for (std::size_t i = 0; i < arc.cosines.size(); ++i) {
-            const double c = arc.cosines[i];
-            const double s = arc.sines[i];
-            vertex({lower.radius * c, lower.height, lower.radius * s},
-                   {lowerFacing.outward * c, lowerFacing.up, lowerFacing.outward * s}, color);
-            vertex({upper.radius * c, upper.height, upper.radius * s},
-                   {upperFacing.outward * c, upperFacing.up, upperFacing.outward * s}, color);
+        const std::uint32_t across = std::uint32_t(arc.cosines.size());
+        for (std::size_t h = 0; h < circles.size(); ++h) {
+            const Circle& circle = circles[h];
+            const Facing& facing = facings[h];
+            for (std::size_t i = 0; i < arc.cosines.size(); ++i) {
+                const double c = arc.cosines[i];
+                const double s = arc.sines[i];
+                vertex({circle.radius * c, circle.height, circle.radius * s},
+                       {facing.outward * c, facing.up, facing.outward * s}, color);
+            }
         }
-        quads(first, arc.cosines.size());
+        for (std::uint32_t h = 0; h + 1 < circles.size(); ++h) {
+            for (std::uint32_t i = 0; i + 1 < across; ++i) {
+                const std::uint32_t lower = first + h * across + i;
+                const std::uint32_t upper = lower + across;
+                triangle(lower, lower + 1, upper + 1);
+                triangle(lower, upper + 1, upper);
+            }
+        }
         end();
     }
 
@@ -234,22 +250,26 @@ struct WallSlice {
     Facing inward;   // of the inside
 };
 
+// The wall's slices at the heights every row's bands run between, worked
+// out once per row rather than once per segment.
 class Wall {
 public:
     Wall(BowlProfile profile, std::vector<RowSpan> rows, int bandsPerRow)
-        : profile_(std::move(profile)), rows_(std::move(rows)), bandsPerRow_(bandsPerRow) {}
+        : profile_(std::move(profile)), rows_(std::move(rows)) {
+        slices_.reserve(rows_.size());
+        for (const RowSpan& span : rows_) {
+            std::vector<WallSlice> slices;
+            for (int i = 0; i <= bandsPerRow; ++i) {
+                slices.push_back(at(span.bottom + (span.top - span.bottom) * i / bandsPerRow));
+            }
+            slices_.push_back(std::move(slices));
+        }
+    }
 
     const std::vector<RowSpan>& rows() const { return rows_; }
 
-    // The heights a row's bands run between, bottom first.
-    std::vector<double> heightsOf(int row) const {
-        const RowSpan& span = rows_[std::size_t(row - 1)];
-        std::vector<double> heights;
-        for (int i = 0; i <= bandsPerRow_; ++i) {
-            heights.push_back(span.bottom + (span.top - span.bottom) * i / bandsPerRow_);
-        }
-        return heights;
-    }
+    // Bottom first.
+    const std::vector<WallSlice>& slicesOf(int row) const { return slices_[std::size_t(row - 1)]; }
 
     WallSlice at(double z) const {
         const double step = 1e-4;
@@ -271,7 +291,7 @@ private:
 
     BowlProfile profile_;
     std::vector<RowSpan> rows_;
-    int bandsPerRow_ = 1;
+    std::vector<std::vector<WallSlice>> slices_;
 };
 
 BowlShape usableShape(BowlShape shape) {
@@ -303,17 +323,19 @@ Wall wallOf(const BowlModel& model, const BowlShape& shape) {
 
 void addSegment(MeshBuilder& builder, const Wall& wall, int k, int row, bool topRow, const Arc& arc,
                 Rgba color) {
-    const std::vector<double> heights = wall.heightsOf(row);
-    for (std::size_t i = 0; i + 1 < heights.size(); ++i) {
-        const WallSlice lower = wall.at(heights[i]);
-        const WallSlice upper = wall.at(heights[i + 1]);
-        builder.band(k, MeshSurface::Outside, arc, lower.outside, upper.outside, lower.outward,
-                     upper.outward, color);
-        builder.band(k, MeshSurface::Inside, arc, lower.inside, upper.inside, lower.inward,
-                     upper.inward, color);
+    const std::vector<WallSlice>& slices = wall.slicesOf(row);
+    std::vector<Circle> outside, inside;
+    std::vector<Facing> outward, inward;
+    for (const WallSlice& slice : slices) {
+        outside.push_back(slice.outside);
+        inside.push_back(slice.inside);
+        outward.push_back(slice.outward);
+        inward.push_back(slice.inward);
     }
+    builder.sheet(k, MeshSurface::Outside, arc, outside, outward, color);
+    builder.sheet(k, MeshSurface::Inside, arc, inside, inward, color);
     if (topRow) {
-        const WallSlice rim = wall.at(heights.back());
+        const WallSlice& rim = slices.back();
         builder.band(k, MeshSurface::Rim, arc, rim.inside, rim.outside, {0.0, 1.0}, color);
     }
 }
@@ -333,8 +355,8 @@ void addJoint(MeshBuilder& builder, const Wall& wall, int k, int row, bool topRo
     const Rgba glue = shownColor(kGlueColor);
     for (const bool outside : {true, false}) {
         std::vector<Vec> left, right, normals;
-        for (const double z : wall.heightsOf(row)) {
-            const WallSlice slice = wall.at(z);
+        for (const WallSlice& slice : wall.slicesOf(row)) {
+            const double z = slice.outside.height;
             const Circle& c = outside ? slice.outside : slice.inside;
             const Facing facing = outside ? slice.outward : slice.inward;
             const double radius = c.radius + (outside ? kGlueLift : -kGlueLift);
@@ -346,7 +368,7 @@ void addJoint(MeshBuilder& builder, const Wall& wall, int k, int row, bool topRo
         builder.strip(k, left, right, normals, glue);
     }
     if (topRow) {
-        const WallSlice rim = wall.at(wall.rows()[std::size_t(row - 1)].top);
+        const WallSlice& rim = wall.slicesOf(row).back();
         const double z = rim.outside.height + kGlueLift;
         std::vector<Vec> left, right;
         for (const double radius : {rim.inside.radius, rim.outside.radius}) {
@@ -362,8 +384,7 @@ void addJoint(MeshBuilder& builder, const Wall& wall, int k, int row, bool topRo
 void addRowJoint(MeshBuilder& builder, const Wall& wall, int row, int perCircle) {
     const Arc circle = cutArc(0.0, 360.0, perCircle);
     const Rgba glue = shownColor(kGlueColor);
-    const double z = wall.rows()[std::size_t(row - 1)].bottom;
-    const WallSlice slice = wall.at(z);
+    const WallSlice& slice = wall.slicesOf(row).front();
     const auto lifted = [](Circle c, Facing f, double by) {
         return Circle{c.radius + f.outward * by, c.height + f.up * by};
     };

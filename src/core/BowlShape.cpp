@@ -50,6 +50,43 @@ TypedLength ReadWallThickness(double typed, LengthUnit unit) {
     return ReadPositiveLength("Wall thickness", typed, unit, kMaxWallThicknessInches);
 }
 
+namespace {
+
+TypedLength ReadProfileLength(const char* name, double typed, LengthUnit unit) {
+    const double maxInches = kMaxDiameterInches / 2.0;
+    const double limit = unit == LengthUnit::Millimetres ? ShownMillimetres(maxInches) : maxInches;
+    if (!(std::isfinite(typed) && typed >= 0.0 && typed <= limit)) {
+        return {0.0, std::string(name) + " must be at least 0 and at most " +
+                         FormatFixed(maxInches, 0) + " in (" +
+                         FormatFixed(ShownMillimetres(maxInches), 1) + " mm)."};
+    }
+    return {std::min(ToInches(typed, unit), maxInches), std::nullopt};
+}
+
+}  // namespace
+
+TypedLength ReadProfileRadius(double typed, LengthUnit unit) {
+    return ReadProfileLength("Radius", typed, unit);
+}
+
+TypedLength ReadProfileHeight(double typed, LengthUnit unit) {
+    return ReadProfileLength("Height", typed, unit);
+}
+
+// A bowl rises steeply from its foot and opens out towards the rim; a
+// closed form swells beyond its rim and draws in again.
+std::vector<ProfilePoint> StartingProfile(StartingShape shape) {
+    switch (shape) {
+        case StartingShape::Bowl:
+            return {{0.0, 0.0}, {0.45, 0.25}, {0.8, 0.6}, {1.0, 1.0}};
+        case StartingShape::ClosedForm:
+            return {{0.0, 0.0}, {1.25, 0.55}, {1.0, 1.0}};
+        case StartingShape::StraightWall:
+            break;
+    }
+    return BowlShape::StraightProfile();
+}
+
 LimitError CheckRingHeight(double inches) {
     return CheckPositiveLength("Ring height", inches, kMaxRingHeightInches);
 }

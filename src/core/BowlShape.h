@@ -56,5 +56,12 @@ struct TypedLength {
 };
 TypedLength ReadRingHeight(double typed, LengthUnit unit);
 TypedLength ReadWallThickness(double typed, LengthUnit unit);
+// A profile point's radius or height: from 0 to half the largest diameter.
+TypedLength ReadProfileRadius(double typed, LengthUnit unit);
+TypedLength ReadProfileHeight(double typed, LengthUnit unit);
+
+// Profiles to start from, in the shape's own terms.
+enum class StartingShape { StraightWall, Bowl, ClosedForm };
+std::vector<ProfilePoint> StartingProfile(StartingShape shape);
 
 }  // namespace corvane

@@ -14,6 +14,7 @@
 #include "LockIndicators.h"
 #include "MenuLayout.h"
 #include "PreviewDock.h"
+#include "ProfileDock.h"
 #include "StatusPane.h"
 #include "ToolbarCustomization.h"
 #include "UnsavedChangesGuard.h"
@@ -93,6 +94,7 @@ MainWindow::MainWindow(DesignDocument& document, const CommandTarget* applicatio
     unsavedChangesGuard_ = new UnsavedChangesGuard(*view_, *designFiles_);
     buildCutListPanel();
     buildPreviewDock();
+    buildProfileDock();
     router_.setTargets({&view_->commands(), &commands_, applicationCommands});
     addFrameCommands();
     buildMenuBar();
@@ -291,6 +293,14 @@ void MainWindow::buildPreviewDock() {
     addDockWidget(Qt::RightDockWidgetArea, previewDock_);
     previewDock_->hide();
     addDockToggle(cmd::ViewPreview3D, previewDock_);
+}
+
+// Like the 3D preview: hidden at first, made when first shown.
+void MainWindow::buildProfileDock() {
+    profileDock_ = new ProfileDock(*view_, cutListPanel_->settings(), this);
+    addDockWidget(Qt::RightDockWidgetArea, profileDock_);
+    profileDock_->hide();
+    addDockToggle(cmd::ViewProfile, profileDock_);
 }
 
 void MainWindow::addDockToggle(int commandId, QDockWidget* dock) {

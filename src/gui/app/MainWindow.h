@@ -20,6 +20,7 @@ class DesignFileCommands;
 class DesignView;
 class CutListPanel;
 class PreviewDock;
+class ProfileDock;
 class UnsavedChangesGuard;
 class CustomizeDialog;
 class ToolbarCustomization;
@@ -46,6 +47,7 @@ public:
     LockIndicators* lockIndicators() const { return lockIndicators_; }
     CutListPanel* cutListPanel() const { return cutListPanel_; }
     PreviewDock* previewDock() const { return previewDock_; }
+    ProfileDock* profileDock() const { return profileDock_; }
     UnsavedChangesGuard* unsavedChangesGuard() const { return unsavedChangesGuard_; }
     DesignFileCommands& designFiles() const { return *designFiles_; }
 
@@ -88,6 +90,7 @@ private:
     void fillToolbarList(QMenu* menu);
     void buildCutListPanel();
     void buildPreviewDock();
+    void buildProfileDock();
     void addDockToggle(int commandId, QDockWidget* dock);
     void restoreWindowRect(const AppSettings& settings);
 
@@ -101,6 +104,7 @@ private:
     LockIndicators* lockIndicators_ = nullptr;
     CutListPanel* cutListPanel_ = nullptr;
     PreviewDock* previewDock_ = nullptr;
+    ProfileDock* profileDock_ = nullptr;
     UnsavedChangesGuard* unsavedChangesGuard_ = nullptr;
     QMap<int, QAction*> menuActions_;
     QList<QPointer<QAction>> commandActions_;

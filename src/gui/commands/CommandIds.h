@@ -39,6 +39,7 @@ inline constexpr int ZoomToFit = 32844;
 inline constexpr int ActualSize = 32845;
 inline constexpr int ZoomIn = 32846;
 inline constexpr int ZoomOut = 32847;
+inline constexpr int ViewProfile = 32848;
 
 // Framework commands.
 inline constexpr int Customize = 126;

@@ -108,6 +108,7 @@ std::vector<MenuEntry> buildLayout() {
         end(),
         item(cmd::ViewCutList, "Cut List"),
         item(cmd::ViewPreview3D, "3D Preview"),
+        item(cmd::ViewProfile, "Profile"),
         separator(),
         item(cmd::ZoomToFit, "Zoom to Fit"),
         item(cmd::ActualSize, "Actual Size"),

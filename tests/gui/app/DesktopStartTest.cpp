@@ -5,6 +5,7 @@
 
 #include "AppFixture.h"
 #include "AppSettings.h"
+#include "BoxParameters.h"
 #include "CommandIds.h"
 #include "DesignPlacement.h"
 #include "DesignView.h"
@@ -99,6 +100,14 @@ class DesktopStartTest : public test::AppTestCase {
             path[i]->setActiveAction(i + 1 < path.size() ? path[i + 1]->menuAction() : item);
         }
         return path.last();
+    }
+
+    // The square the bowl takes in the view as its last paint placed it.
+    QRectF shownBowl(DesignView& shown) {
+        const ViewLayout& layout = shown.layout();
+        const double reach = DesignExtent(model()) * layout.Placement.zoom;
+        const ViewPoint centre = DesignToView(layout.Placement, layout.CenterX, layout.CenterY);
+        return {centre.x - reach, centre.y - reach, 2.0 * reach, 2.0 * reach};
     }
 
     // The outermost row's segment nearest the top of the view.
@@ -200,9 +209,7 @@ private slots:
         DesignView& shown = view();
         QVERIFY(shown.zoomRequest().fit);
         const ViewLayout& layout = shown.layout();
-        const double reach = DesignExtent(model()) * layout.Placement.zoom;
-        const ViewPoint centre = DesignToView(layout.Placement, layout.CenterX, layout.CenterY);
-        const QRectF bowl(centre.x - reach, centre.y - reach, 2.0 * reach, 2.0 * reach);
+        const QRectF bowl = shownBowl(shown);
         QVERIFY(QRectF(shown.rect()).contains(bowl));
         for (const IntRect& column : layout.TallyRects) {
             QVERIFY(column.IsEmpty() || bowl.left() >= column.right || bowl.right() <= column.left);
@@ -219,6 +226,15 @@ private slots:
         }
         QCOMPARE(filled, 4);
         saveShot(QStringLiteral("first-start-symmetry"));
+
+        // A 10 in bowl of 11 rows fits again as soon as the parameters change.
+        fixture_.editParameters([](BoxParameters& values) {
+            values.BoxOD = 10.0;
+            values.BoxRows = 11;
+        });
+        shown.paintIfStale();
+        QVERIFY(QRectF(shown.rect()).contains(shownBowl(shown)));
+        saveShot(QStringLiteral("ten-inch-bowl"));
     }
 
     // The zoom keys from the keyboard, as the menus show them.

@@ -100,8 +100,9 @@ void PrintTimes(const char* what, std::vector<double> times) {
         return;
     }
     std::sort(times.begin(), times.end());
-    std::printf("  %-28s best %8.2f  median %8.2f  worst %8.2f ms  (%zu runs)\n", what,
-                times.front(), times[times.size() / 2], times.back(), times.size());
+    std::printf("  %-28s best %8.2f  median %8.2f  95%% %8.2f  worst %8.2f ms  (%zu runs)\n", what,
+                times.front(), times[times.size() / 2], times[times.size() * 95 / 100],
+                times.back(), times.size());
 }
 
 int RepeatsOr(int fallback) {

@@ -70,9 +70,14 @@ int main(int argc, char** argv) {
     const corvane::BowlMesh largest =
         corvane::BuildBowlMesh(corvane::bench::FilledDesign(23, 89), {});
     std::printf("largest table (23 x 89):      %6.1f frames/s\n", framesPerSecond(&largest));
-    // Glue lines and a curved profile, measured in the same run.
+    // Glue lines, and a curved profile, measured in the same run.
+    const corvane::BowlMesh largestGlued =
+        corvane::BuildBowlMesh(corvane::bench::FilledDesign(23, 89), {}, true);
+    std::printf("23 x 89 with glue lines:      %6.1f frames/s\n", framesPerSecond(&largestGlued));
     corvane::BowlModel shaped = corvane::bench::FilledDesign(23, 89);
     shaped.Shape.profile = {{0.0, 0.0}, {1.3, 0.5}, {1.0, 1.0}};
+    const corvane::BowlMesh bellied = corvane::BuildBowlMesh(shaped, shaped.Shape, false);
+    std::printf("23 x 89, bellied:             %6.1f frames/s\n", framesPerSecond(&bellied));
     const corvane::BowlMesh glued = corvane::BuildBowlMesh(shaped, shaped.Shape, true);
     std::printf("23 x 89, bellied, glue lines: %6.1f frames/s\n", framesPerSecond(&glued));
     const corvane::BowlMesh standardGlued =

@@ -46,6 +46,10 @@ TypedLength ReadRingHeight(double typed, LengthUnit unit) {
     return ReadPositiveLength("Ring height", typed, unit, kMaxRingHeightInches);
 }
 
+TypedLength ReadRowHeight(double typed, LengthUnit unit) {
+    return ReadPositiveLength("Row height", typed, unit, kMaxRingHeightInches);
+}
+
 TypedLength ReadWallThickness(double typed, LengthUnit unit) {
     return ReadPositiveLength("Wall thickness", typed, unit, kMaxWallThicknessInches);
 }

@@ -56,6 +56,7 @@ struct TypedLength {
 };
 TypedLength ReadRingHeight(double typed, LengthUnit unit);
 TypedLength ReadWallThickness(double typed, LengthUnit unit);
+TypedLength ReadRowHeight(double typed, LengthUnit unit);
 // A profile point's radius or height: from 0 to half the largest diameter.
 TypedLength ReadProfileRadius(double typed, LengthUnit unit);
 TypedLength ReadProfileHeight(double typed, LengthUnit unit);

@@ -51,26 +51,58 @@ std::string Fixed4(double value) {
     return FormatFixed(value, 4);
 }
 
-// Only what differs from the default shape, so that a design without a
-// shape of its own is written exactly as it always was.
+// A value as a reader of the file gets it back.
+double AsRead(const std::string& text) {
+    return LeadingDoubleOrZero(text);
+}
+
+// The design's frame as the file holds it: diameters to two decimals,
+// heights to four. Points placed in it lie exactly where a reader of the
+// file places the ends, so that reading the file and saving it again
+// writes the same lines.
+BowlModel FrameAsWritten(const BowlModel& model) {
+    BowlModel frame;
+    frame.ID = AsRead(FormatFixed2(model.ID));
+    frame.OD = AsRead(FormatFixed2(model.OD));
+    frame.Rows = model.Rows;
+    frame.Segments = model.Segments;
+    frame.Shape = model.Shape;
+    frame.Shape.ringHeight = AsRead(Fixed4(model.Shape.ringHeight));
+    for (auto& [row, height] : frame.Shape.rowHeights) {
+        height = AsRead(Fixed4(height));
+    }
+    return frame;
+}
+
+// Only what differs from the default shape as the file shows it, so that a
+// design without a shape of its own is written exactly as it always was. A
+// point whose height would read as its neighbour's is left out, as a reader
+// would leave it out.
 void AppendShape(std::string& out, const BowlModel& model) {
     const BowlShape& shape = model.Shape;
-    if (shape.ringHeight != kDefaultRingHeightInches) {
-        out += "RingHeight," + Fixed4(shape.ringHeight) + kLineEnd;
+    const std::string ringHeight = Fixed4(shape.ringHeight);
+    if (ringHeight != Fixed4(kDefaultRingHeightInches)) {
+        out += "RingHeight," + ringHeight + kLineEnd;
     }
     const int rows = std::clamp(model.Rows, 0, kMaxLiveSegments);
     for (const auto& [row, height] : shape.rowHeights) {
-        if (row >= 1 && row <= rows && height != shape.ringHeight) {
+        if (row >= 1 && row <= rows && Fixed4(height) != ringHeight) {
             out += "RowHeight," + std::to_string(row) + "," + Fixed4(height) + kLineEnd;
         }
     }
-    if (shape.wallThickness != kDefaultWallThicknessInches) {
+    if (Fixed4(shape.wallThickness) != Fixed4(kDefaultWallThicknessInches)) {
         out += "WallThickness," + Fixed4(shape.wallThickness) + kLineEnd;
     }
-    if (!shape.IsStraight()) {
-        for (const ProfilePoint& point : PlacedProfile(model)) {
-            out += "ProfilePoint," + Fixed4(point.radius) + "," + Fixed4(point.height) + kLineEnd;
+    if (shape.IsStraight()) {
+        return;
+    }
+    std::string lastHeight;
+    for (const ProfilePoint& point : PlacedProfile(FrameAsWritten(model))) {
+        const std::string height = Fixed4(point.height);
+        if (height != lastHeight) {
+            out += "ProfilePoint," + Fixed4(point.radius) + "," + height + kLineEnd;
         }
+        lastHeight = height;
     }
 }
 

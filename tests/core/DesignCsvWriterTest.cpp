@@ -218,12 +218,18 @@ TEST(DesignCsvWriterTest, WritesTheShapeThatDiffersAndReadsItBack) {
               (std::vector<std::string>{"Segments,4", "RingHeight,1.0000", "RowHeight,2,1.5000",
                                         "ProfilePoint,1.7500,1.0000", "ProfilePoint,4.6250,2.7500",
                                         "ProfilePoint,4.0500,4.5000", "SegmentProp Start,"}));
+    // Values the file rounds: the points are placed as a reader places them,
+    // and a height that reads as the ring height is not written.
     model.Shape.wallThickness = 0.3;
+    model.ID = 3.456;
+    model.Shape.rowHeights[1] = 1.00001;
     BowlModel read;
     const std::string withWall = WriteDesignCsv(model, "2026-12-08");
     ASSERT_TRUE(ReadDesignCsv(withWall, read).ok);
     EXPECT_TRUE(ReadDesignCsv(withWall, read).notes.empty());
     EXPECT_EQ(WriteDesignCsv(read, "2026-12-08"), withWall);
+    EXPECT_NE(withWall.find("\r\nProfilePoint,1.7300,1.0000\r\n"), std::string::npos);
+    EXPECT_EQ(withWall.find("RowHeight,1,"), std::string::npos);
     EXPECT_EQ(read.Shape.wallThickness, 0.3);
     EXPECT_EQ(read.Shape.RowHeight(2), 1.5);
     EXPECT_FALSE(SameDesignOnFile(read, MakeModel(3, 4)));

@@ -101,7 +101,7 @@ QWidget* ProfilePanel::buildFields() {
     height_ = addField(row, QStringLiteral("Point height:"), ReadProfileHeight);
     wallThickness_ = addField(row, QStringLiteral("Wall thickness:"), ReadWallThickness);
     ringHeight_ = addField(row, QStringLiteral("Ring height:"), ReadRingHeight);
-    rowHeight_ = addField(row, QStringLiteral("Row height:"), ReadRingHeight);
+    rowHeight_ = addField(row, QStringLiteral("Row height:"), ReadRowHeight);
     units_ = new QLabel(row);
     grid->addWidget(units_, 1, 4, 1, 2);
     connect(radius_, &LengthField::lengthEdited, this, &ProfilePanel::typeRadius);

@@ -259,6 +259,13 @@ private slots:
         QCOMPARE(shown.layout().Placement.zoom, fitted);
         QCOMPARE(frame().zoomPane()->text(),
                  QStringLiteral("Zoom %1%").arg(std::lround(fitted * 100.0)));
+
+        // The zoom chosen last comes back at the next start.
+        QTest::keyClick(&shown, Qt::Key_1, Qt::ControlModifier);
+        fixture_.restart(QSize());
+        QVERIFY(!view().zoomRequest().fit);
+        QCOMPARE(view().layout().Placement.zoom, 1.0);
+        QCOMPARE(frame().zoomPane()->text(), QStringLiteral("Zoom 100%"));
     }
 
     void helpDialogFitsTheScreenWithEveryLine() {

@@ -27,10 +27,10 @@
 #include <QDir>
 #include <QFrame>
 #include <QGridLayout>
-#include <QScrollBar>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QShowEvent>
 #include <QStatusBar>
 #include <QStyle>

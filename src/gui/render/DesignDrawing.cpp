@@ -120,13 +120,8 @@ QFont TallyFontFor(const BowlModel& model, const QPaintDevice& device) {
 }
 
 void DrawTallies(QPainter& painter, const BowlModel& model, const TallyLayout& layout) {
-    for (int i = 0; i < 3; ++i) {
-        const IntRect& column = layout.rects[i];
-        if (i == 0 || !column.IsEmpty()) {
-            painter.fillRect(QRectF(column.left, column.top, double(column.right) - column.left,
-                                    double(column.bottom) - column.top),
-                             Qt::white);
-        }
+    for (const QRectF& column : DesignPicture::tallyColumns(layout)) {
+        painter.fillRect(column, Qt::white);
     }
     const QFont screenFont = TallyFont(model.FontSize);
     // The measured box of a string carries a sixth of the em on each side.

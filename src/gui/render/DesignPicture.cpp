@@ -512,14 +512,22 @@ QRect DesignPicture::lineBox(const TallyLine& line, int lineHeight) const {
                              double(painted_.size.width()) - line.x + 2.0, lineHeight + 4.0));
 }
 
-QRegion DesignPicture::tallyArea(const TallyLayout& layout) const {
-    QRegion area;
+std::vector<QRectF> DesignPicture::tallyColumns(const TallyLayout& layout) {
+    std::vector<QRectF> columns;
     for (int i = 0; i < 3; ++i) {
         const IntRect& column = layout.rects[i];
         if (i == 0 || !column.IsEmpty()) {
-            area += deviceRect(QRectF(column.left, column.top, double(column.right) - column.left,
-                                      double(column.bottom) - column.top));
+            columns.emplace_back(column.left, column.top, double(column.right) - column.left,
+                                 double(column.bottom) - column.top);
         }
+    }
+    return columns;
+}
+
+QRegion DesignPicture::tallyArea(const TallyLayout& layout) const {
+    QRegion area;
+    for (const QRectF& column : tallyColumns(layout)) {
+        area += deviceRect(column);
     }
     for (const TallyLine& line : layout.lines) {
         area += lineBox(line, layout.lineHeight);
@@ -568,13 +576,8 @@ void DesignPicture::paintTallies(const BowlModel& model, const TallyLayout& layo
         painter.resetTransform();
         painter.setClipRect(rect);
         painter.scale(painted_.ratio, painted_.ratio);
-        for (int i = 0; i < 3; ++i) {
-            const IntRect& column = layout.rects[i];
-            if (i == 0 || !column.IsEmpty()) {
-                painter.fillRect(QRectF(column.left, column.top, double(column.right) - column.left,
-                                        double(column.bottom) - column.top),
-                                 Qt::white);
-            }
+        for (const QRectF& column : tallyColumns(layout)) {
+            painter.fillRect(column, Qt::white);
         }
         for (const TallyLine& line : layout.lines) {
             if (rect.intersects(lineBox(line, layout.lineHeight))) {

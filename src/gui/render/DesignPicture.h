@@ -66,6 +66,9 @@ public:
     // The tally columns and lines for a client area of the given size,
     // measured in the tally font at the model's pixels per inch.
     static TallyLayout layTallies(const BowlModel& model, QSize clientSize);
+    // The columns the tallies are drawn on, white: the first always, the
+    // others when the lines reach them (client pixels).
+    static std::vector<QRectF> tallyColumns(const TallyLayout& layout);
 
 private:
     struct Parameters {

@@ -143,7 +143,8 @@ private slots:
         // A first start fits the bowl to the view and says how far it zoomed.
         QVERIFY(frame->view()->zoomRequest().fit);
         const double zoom = frame->view()->layout().Placement.zoom;
-        QCOMPARE(frame->zoomPane()->text(), QStringLiteral("Zoom %1%").arg(std::lround(zoom * 100)));
+        QCOMPARE(frame->zoomPane()->text(),
+                 QStringLiteral("Zoom %1%").arg(std::lround(zoom * 100)));
         // This platform cannot tell the lock states, so none of them is lit.
         for (QLabel* pane :
              {frame->lockIndicators()->capsLock(), frame->lockIndicators()->numLock(),

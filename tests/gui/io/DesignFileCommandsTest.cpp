@@ -197,8 +197,9 @@ private slots:
         QCOMPARE(model().SegmentTable[30].SegmentColorName, std::string("Teak"));
 
         // Shape values that cannot be used are named in the success message.
-        writeAll(path("shape.csv"), "ID,3.50\r\nOD,8.10\r\nRows,8\r\nSegments,24\r\n"
-                                    "RingHeight,1.2500\r\nWallThickness,-1\r\n");
+        writeAll(path("shape.csv"),
+                 "ID,3.50\r\nOD,8.10\r\nRows,8\r\nSegments,24\r\n"
+                 "RingHeight,1.2500\r\nWallThickness,-1\r\n");
         open(path("shape.csv"));
         QCOMPARE(dialogs().messages.last(),
                  QStringLiteral("Corvane loaded successfully.\nThese shape values were ignored: "

@@ -60,14 +60,14 @@ public:
         return !(columnCount_ >= 2 && nextDrawY >= height_);
     }
 
-    void Append(const std::string& text) {
+    void Append(const std::string& text, double width) {
         if (!(current_ == drawRect_)) {
             drawRect_ = current_;
             drawX_ = static_cast<std::int64_t>(current_.left) + kTextIndent;
             drawY_ = 0;
         }
         const std::int64_t x = text.starts_with(' ') ? drawX_ + kCountIndent : drawX_;
-        layout_.lines.push_back({current_, text, SaturatedInt(x), SaturatedInt(drawY_)});
+        layout_.lines.push_back({current_, text, SaturatedInt(x), SaturatedInt(drawY_), width});
         drawY_ += layout_.lineHeight;
         y_ += layout_.lineHeight;
     }
@@ -124,13 +124,15 @@ TallyLayout ComputeTallyLayout(const BowlModel& model, int width, int height,
         if (!filler.StartRow(SaturatedInt(needed))) {
             break;
         }
-        filler.Append(FormatRowLabel(row));
+        const std::string label = FormatRowLabel(row);
+        filler.Append(label, rowLabelWidth(label));
         if (!counted) {
-            filler.Append(kBlankLine);
+            filler.Append(kBlankLine, lineWidth(kBlankLine));
             continue;
         }
         for (const auto& [name, count] : counts->second) {
-            filler.Append(FormatCountLine(count, name));
+            const std::string line = FormatCountLine(count, name);
+            filler.Append(line, lineWidth(line));
         }
     }
     return layout;

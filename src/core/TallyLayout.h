@@ -13,6 +13,7 @@ struct TallyLine {
     std::string text;  // single-byte text, as the names are stored
     int x = 0;         // where the text is drawn (left of its top line)
     int y = 0;
+    double width = 0.0;  // as measured for the layout
 };
 
 struct TallyLayout {

@@ -506,10 +506,15 @@ TallyLayout DesignPicture::layTallies(const BowlModel& model, QSize clientSize) 
                               measure, measure);
 }
 
-// A line's text may run past a narrow column, up to the window's edge.
+// A line's text may run past a narrow column, up to the window's edge, but
+// no further than its measured width and a little for glyphs that reach
+// beyond their advance: a changed line repaints no more than it covers.
 QRect DesignPicture::lineBox(const TallyLine& line, int lineHeight) const {
-    return deviceRect(QRectF(line.x - 2.0, line.y - 2.0,
-                             double(painted_.size.width()) - line.x + 2.0, lineHeight + 4.0));
+    constexpr double kGlyphOverhang = 8.0;
+    const double toEdge = double(painted_.size.width()) - line.x + 2.0;
+    const double width =
+        std::isfinite(line.width) ? std::min(toEdge, line.width + 2.0 + kGlyphOverhang) : toEdge;
+    return deviceRect(QRectF(line.x - 2.0, line.y - 2.0, width, lineHeight + 4.0));
 }
 
 std::vector<QRectF> DesignPicture::tallyColumns(const TallyLayout& layout) {

@@ -64,11 +64,11 @@ AxisPlace PlaceAxis(Span span, double needed, int scroll) {
     return place;
 }
 
-// At true scale the plan keeps its place in the middle of the window, as it
-// always stood; at any other zoom it is placed beside the tally columns.
-Span SpanAcross(int width, const std::array<IntRect, 3>& tallies, const ZoomRequest& request,
-                double zoom) {
-    if (!request.fit && zoom == 1.0) {
+// Fit uses the room the tally columns leave; a chosen zoom keeps the plan
+// in the middle of the window, as true scale always stood, so that a fill
+// that widens a column never moves the plan under the pointer.
+Span SpanAcross(int width, const std::array<IntRect, 3>& tallies, const ZoomRequest& request) {
+    if (!request.fit) {
         return {0.0, double(width)};
     }
     return FreeWidth(width, tallies);
@@ -117,7 +117,7 @@ ViewPlacement PlaceDesign(const BowlModel& model, int width, int height,
     ViewPlacement placement;
     placement.zoom =
         request.fit ? FitZoom(extent, FreeWidth(width, tallies), down) : ClampZoom(request.zoom);
-    const Span across = SpanAcross(width, tallies, request, placement.zoom);
+    const Span across = SpanAcross(width, tallies, request);
     const double needed = 2.0 * (extent * placement.zoom + kFitMargin);
     const AxisPlace x = PlaceAxis(across, needed, request.scrollX);
     const AxisPlace y = PlaceAxis(down, needed, request.scrollY);
@@ -140,7 +140,7 @@ ZoomRequest ZoomAbout(int width, int height, const std::array<IntRect, 3>& talli
     // and the scroll that moves it there from the middle.
     const double centreX = x + 0.5 - (kept.x - width / 2) * request.zoom;
     const double centreY = y + 0.5 - (kept.y - height / 2) * request.zoom;
-    const Span across = SpanAcross(width, tallies, request, request.zoom);
+    const Span across = SpanAcross(width, tallies, request);
     request.scrollX = ScrollOf(Middle(across) - centreX);
     request.scrollY = ScrollOf(Middle(Span{0.0, double(height)}) - centreY);
     return request;

@@ -41,10 +41,10 @@ double ClampZoom(double zoom);
 double DesignExtent(const BowlModel& model);
 
 // Places the design in a view of width x height with the given tally
-// columns. The bowl stands in the middle of the part the columns leave
-// free, moved by the scroll when it is larger. At true scale it stands in
-// the middle of the window, as it always has, whatever the tallies cover.
-// Fit takes the largest zoom at which the whole bowl fits the free part.
+// columns. Fit takes the largest zoom at which the whole bowl fits the part
+// the columns leave free, and centres it there. Any other zoom centres the
+// bowl in the window, as true scale always stood, moved by the scroll when
+// it is larger than the view.
 ViewPlacement PlaceDesign(const BowlModel& model, int width, int height,
                           const std::array<IntRect, 3>& tallies, const ZoomRequest& request);
 

@@ -131,17 +131,17 @@ ViewPlacement PlaceDesign(const BowlModel& model, int width, int height,
     return placement;
 }
 
-ZoomRequest ZoomAbout(int width, int height, const std::array<IntRect, 3>& tallies,
-                      const ViewPlacement& current, double zoom, double x, double y) {
+ZoomRequest ZoomAbout(int width, int height, const ViewPlacement& current, double zoom, double x,
+                      double y) {
     const ViewPoint kept = ViewToDesign(current, x, y);
     ZoomRequest request;
     request.zoom = ClampZoom(zoom);
     // Where the bowl centre must stand for the kept point to stay under (x, y),
-    // and the scroll that moves it there from the middle.
+    // and the scroll that moves it there from the middle of the window,
+    // where a chosen zoom places it.
     const double centreX = x + 0.5 - (kept.x - width / 2) * request.zoom;
     const double centreY = y + 0.5 - (kept.y - height / 2) * request.zoom;
-    const Span across = SpanAcross(width, tallies, request);
-    request.scrollX = ScrollOf(Middle(across) - centreX);
+    request.scrollX = ScrollOf(Middle(Span{0.0, double(width)}) - centreX);
     request.scrollY = ScrollOf(Middle(Span{0.0, double(height)}) - centreY);
     return request;
 }

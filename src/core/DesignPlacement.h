@@ -50,7 +50,7 @@ ViewPlacement PlaceDesign(const BowlModel& model, int width, int height,
 
 // The request that shows the design at another zoom with the design point
 // under the view point (x, y) kept where it is.
-ZoomRequest ZoomAbout(int width, int height, const std::array<IntRect, 3>& tallies,
-                      const ViewPlacement& current, double zoom, double x, double y);
+ZoomRequest ZoomAbout(int width, int height, const ViewPlacement& current, double zoom, double x,
+                      double y);
 
 }  // namespace corvane

@@ -133,8 +133,8 @@ TEST(DesignPlacement, ZoomKeepsThePointUnderThePointerAndScrollsStayInRange) {
     const std::array<IntRect, 3> tallies = {IntRect{0, 0, 150, 700}, IntRect{}, IntRect{}};
     const ViewPlacement before = PlaceDesign(model, 1000, 700, tallies, {.fit = true});
     const ViewPoint kept = ViewToDesign(before, 700, 250);
-    const ViewPlacement after = PlaceDesign(model, 1000, 700, tallies,
-                                            ZoomAbout(1000, 700, tallies, before, 3.0, 700, 250));
+    const ViewPlacement after =
+        PlaceDesign(model, 1000, 700, tallies, ZoomAbout(1000, 700, before, 3.0, 700, 250));
     const ViewPoint moved = DesignToView(after, kept.x, kept.y);
     EXPECT_DOUBLE_EQ(after.zoom, 3.0);
     EXPECT_NEAR(moved.x, 700.0, 1.0);

@@ -155,8 +155,7 @@ void DesignView::scrollTo(int x, int y) {
 
 void DesignView::zoomAbout(double zoom, QPointF position) {
     const ViewLayout& shown = layout();
-    setZoomRequest(ZoomAbout(width(), height(), shown.TallyRects, shown.Placement, zoom,
-                             position.x(), position.y()));
+    setZoomRequest(ZoomAbout(width(), height(), shown.Placement, zoom, position.x(), position.y()));
 }
 
 void DesignView::mousePressEvent(QMouseEvent* event) {

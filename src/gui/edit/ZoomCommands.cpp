@@ -25,8 +25,7 @@ void ZoomCommands::zoomTo(double zoom) {
     const ViewLayout& shown = view_.layout();
     const int width = view_.width();
     const int height = view_.height();
-    view_.setZoomRequest(
-        ZoomAbout(width, height, shown.TallyRects, shown.Placement, zoom, width / 2, height / 2));
+    view_.setZoomRequest(ZoomAbout(width, height, shown.Placement, zoom, width / 2, height / 2));
 }
 
 double ZoomCommands::shownZoom() const {

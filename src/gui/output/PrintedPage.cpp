@@ -28,7 +28,7 @@ PrintPlacement DrawDesignOnPage(QPainter& painter, QSize printableArea, const Bo
     painter.save();
     painter.translate(placement.x, placement.y);
     painter.scale(double(placement.width) / size.width(), double(placement.height) / size.height());
-    DesignRenderer::drawWholeDesign(painter, model, {.sectorOutline = false, .zoom = {}});
+    DesignRenderer::drawWholeDesign(painter, model, size, {.sectorOutline = false, .zoom = {}});
     painter.restore();
     return placement;
 }

@@ -20,10 +20,9 @@ QSize DesignRenderer::wholeDesignSize(const BowlModel& model) {
     return DesignDrawing::wholeDesignSize(model);
 }
 
-void DesignRenderer::drawWholeDesign(QPainter& painter, const BowlModel& model,
+void DesignRenderer::drawWholeDesign(QPainter& painter, const BowlModel& model, QSize wholeSize,
                                      RenderOptions options) {
-    DesignDrawing::draw(painter, model, wholeDesignSize(model),
-                        DesignDrawing::wholeDesignOptions(options));
+    DesignDrawing::draw(painter, model, wholeSize, DesignDrawing::wholeDesignOptions(options));
 }
 
 }  // namespace corvane

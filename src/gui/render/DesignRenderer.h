@@ -28,9 +28,9 @@ public:
 
     // The size in client pixels of the whole design drawn by drawWholeDesign.
     static QSize wholeDesignSize(const BowlModel& model);
-    // Draws the whole design as vectors, in client pixels (the painter's
-    // transform takes them to the device), for printing.
-    static void drawWholeDesign(QPainter& painter, const BowlModel& model,
+    // Draws the whole design as vectors in a client area of wholeDesignSize()
+    // (the painter's transform takes its pixels to the device), for printing.
+    static void drawWholeDesign(QPainter& painter, const BowlModel& model, QSize wholeSize,
                                 RenderOptions options = {});
 };
 

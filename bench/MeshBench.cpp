@@ -61,7 +61,7 @@ void BM_CopyMeshReference(benchmark::State& state) {
 }
 
 // One step of dragging a profile point: the shape fitted and checked, the
-// cut list and the mesh with glue lines made anew, as the document and the
+// cut list and the mesh made anew, as the document and the
 // panels do it. Repeated, so that best, median and worst are reported.
 void BM_DragProfilePoint(benchmark::State& state) {
     corvane::BowlModel model =
@@ -74,7 +74,7 @@ void BM_DragProfilePoint(benchmark::State& state) {
         model.Shape.profile = corvane::FitProfile(model, points);
         benchmark::DoNotOptimize(corvane::CheckShape(model));
         benchmark::DoNotOptimize(corvane::ComputeCutList(model, 0.125).rows.data());
-        benchmark::DoNotOptimize(corvane::BuildBowlMesh(model, model.Shape, true).vertices.data());
+        benchmark::DoNotOptimize(corvane::BuildBowlMesh(model, model.Shape).vertices.data());
     }
 }
 

@@ -68,7 +68,7 @@ ExitCode runExport3d(const JobRequest& request, BowlModel& model) {
     }
     BowlRenderer& renderer = *started.renderer;
     const BowlModel shaped = ShapedAsAsked(model, request);
-    BowlRendererLoader::showMesh(renderer, BuildBowlMesh(shaped, shaped.Shape, true));
+    BowlRendererLoader::showMesh(renderer, BuildBowlMesh(shaped, shaped.Shape));
     renderer.setCamera(request.azimuth.value_or(renderer.azimuth()),
                        request.elevation.value_or(renderer.elevation()), 1.0);
     const QImage picture = renderer.grab(request.size);

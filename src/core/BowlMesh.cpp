@@ -21,11 +21,7 @@ constexpr int kFallbackPixelsPerInch = 96;
 // needs one band per row.
 constexpr int kBandBudget = 96;
 constexpr int kMaxBandsPerRow = 8;
-// Glue lines: dark strips this wide, lifted this far off the wood so that
-// they are never hidden in it.
-constexpr double kGlueWidth = 0.025;
-constexpr double kGlueLift = 0.004;
-constexpr Argb kGlueColor = 0xFF2B1D12u;
+constexpr float kNoJoint = MeshVertexLayout::kNoJoint;
 
 struct Vec {
     double x = 0.0;
@@ -71,23 +67,48 @@ struct Facing {
     double up = 0.0;
 };
 
-// The cuts of one arc, as cosines and sines of the plan's angles.
+// The cuts of one arc, as cosines and sines of the plan's angles, and each
+// cut's angle from the arc's start (radians).
 struct Arc {
     std::vector<double> cosines;
     std::vector<double> sines;
+    std::vector<double> fromStart;
+    double span = 0.0;
 };
 
 Arc cutArc(double fromDegrees, double toDegrees, int slices) {
     Arc arc;
     arc.cosines.reserve(std::size_t(slices) + 1);
     arc.sines.reserve(std::size_t(slices) + 1);
+    arc.fromStart.reserve(std::size_t(slices) + 1);
+    arc.span = (toDegrees - fromDegrees) * std::numbers::pi / 180.0;
     for (int i = 0; i <= slices; ++i) {
         const double degrees = fromDegrees + (toDegrees - fromDegrees) * i / slices;
         const double radians = degrees * std::numbers::pi / 180.0;
         arc.cosines.push_back(std::cos(radians));
         arc.sines.push_back(std::sin(radians));
+        arc.fromStart.push_back(arc.span * i / slices);
     }
     return arc;
+}
+
+// Which edges of a sheet are joints: its two ends along the arc, its first
+// circle and its last.
+struct Joints {
+    bool left = false;
+    bool right = false;
+    bool below = false;
+    bool above = false;
+};
+
+// How far along the cross-section each circle lies from the first.
+std::vector<double> lengthsAlong(const std::vector<Circle>& circles) {
+    std::vector<double> lengths{0.0};
+    for (std::size_t h = 1; h < circles.size(); ++h) {
+        lengths.push_back(lengths.back() + std::hypot(circles[h].radius - circles[h - 1].radius,
+                                                      circles[h].height - circles[h - 1].height));
+    }
+    return lengths;
 }
 
 Vec cross(const Vec& a, const Vec& b) {
@@ -100,30 +121,32 @@ public:
 
     // Two circles joined over an arc, as a run of quads.
     void band(int segment, MeshSurface surface, const Arc& arc, Circle lower, Circle upper,
-              Facing facing, Rgba color) {
-        band(segment, surface, arc, lower, upper, facing, facing, color);
-    }
-
-    void band(int segment, MeshSurface surface, const Arc& arc, Circle lower, Circle upper,
-              Facing lowerFacing, Facing upperFacing, Rgba color) {
-        sheet(segment, surface, arc, {lower, upper}, {lowerFacing, upperFacing}, color);
+              Facing facing, Rgba color, Joints joints = {}) {
+        sheet(segment, surface, arc, {lower, upper}, {facing, facing}, color, joints);
     }
 
     // Circles one above the other joined over an arc, the normal turning
     // from circle to circle; neighbouring bands share their vertices.
     void sheet(int segment, MeshSurface surface, const Arc& arc, const std::vector<Circle>& circles,
-               const std::vector<Facing>& facings, Rgba color) {
+               const std::vector<Facing>& facings, Rgba color, Joints joints) {
         begin(segment, surface);
         const std::uint32_t first = std::uint32_t(mesh_.vertexCount());
         const std::uint32_t across = std::uint32_t(arc.cosines.size());
+        const std::vector<double> along = lengthsAlong(circles);
         for (std::size_t h = 0; h < circles.size(); ++h) {
             const Circle& circle = circles[h];
             const Facing& facing = facings[h];
             for (std::size_t i = 0; i < arc.cosines.size(); ++i) {
                 const double c = arc.cosines[i];
                 const double s = arc.sines[i];
+                const double r = std::max(circle.radius, 0.0);
+                const JointDistances distances{
+                    joints.left ? float(r * arc.fromStart[i]) : kNoJoint,
+                    joints.right ? float(r * (arc.span - arc.fromStart[i])) : kNoJoint,
+                    joints.below ? float(along[h]) : kNoJoint,
+                    joints.above ? float(along.back() - along[h]) : kNoJoint};
                 vertex({circle.radius * c, circle.height, circle.radius * s},
-                       {facing.outward * c, facing.up, facing.outward * s}, color);
+                       {facing.outward * c, facing.up, facing.outward * s}, color, distances);
             }
         }
         for (std::uint32_t h = 0; h + 1 < circles.size(); ++h) {
@@ -137,28 +160,7 @@ public:
         end();
     }
 
-    // A strip between two lines of points of equal length, one normal per pair.
-    void strip(int segment, const std::vector<Vec>& left, const std::vector<Vec>& right,
-               const std::vector<Vec>& normals, Rgba color) {
-        begin(segment, MeshSurface::Glue);
-        const std::uint32_t first = std::uint32_t(mesh_.vertexCount());
-        for (std::size_t i = 0; i < left.size(); ++i) {
-            vertex(left[i], normals[i], color);
-            vertex(right[i], normals[i], color);
-        }
-        quads(first, left.size());
-        end();
-    }
-
 private:
-    void quads(std::uint32_t first, std::size_t pairs) {
-        for (std::uint32_t i = 0; i + 1 < pairs; ++i) {
-            const std::uint32_t lower0 = first + 2 * i;
-            triangle(lower0, lower0 + 2, lower0 + 3);
-            triangle(lower0, lower0 + 3, lower0 + 1);
-        }
-    }
-
     void begin(int segment, MeshSurface surface) {
         part_ = MeshPart{};
         part_.segment = segment;
@@ -173,11 +175,12 @@ private:
         mesh_.parts.push_back(part_);
     }
 
-    void vertex(const Vec& p, const Vec& n, Rgba color) {
+    void vertex(const Vec& p, const Vec& n, Rgba color, const JointDistances& joints) {
         const float position[3] = {float(p.x), float(p.y), float(p.z)};
         mesh_.vertices.insert(mesh_.vertices.end(), position, position + 3);
-        mesh_.vertices.insert(mesh_.vertices.end(), {float(n.x), float(n.y), float(n.z), color.r,
-                                                     color.g, color.b, 1.0f});
+        mesh_.vertices.insert(mesh_.vertices.end(),
+                              {float(n.x), float(n.y), float(n.z), color.r, color.g, color.b, 1.0f,
+                               joints.left, joints.right, joints.below, joints.above});
         grow(mesh_.boundsMin, position, [](float a, float b) { return std::min(a, b); });
         grow(mesh_.boundsMax, position, [](float a, float b) { return std::max(a, b); });
     }
@@ -321,8 +324,10 @@ Wall wallOf(const BowlModel& model, const BowlShape& shape) {
     return Wall(ProfileOf(frame), RowSpansOf(frame), bands);
 }
 
+// A piece of wood meets its neighbours in the row on both ends (unless it is
+// the row's only piece), the row or the disc below, and the row above.
 void addSegment(MeshBuilder& builder, const Wall& wall, int k, int row, bool topRow, const Arc& arc,
-                Rgba color) {
+                Rgba color, bool neighbours) {
     const std::vector<WallSlice>& slices = wall.slicesOf(row);
     std::vector<Circle> outside, inside;
     std::vector<Facing> outward, inward;
@@ -332,83 +337,18 @@ void addSegment(MeshBuilder& builder, const Wall& wall, int k, int row, bool top
         outward.push_back(slice.outward);
         inward.push_back(slice.inward);
     }
-    builder.sheet(k, MeshSurface::Outside, arc, outside, outward, color);
-    builder.sheet(k, MeshSurface::Inside, arc, inside, inward, color);
+    const Joints wallJoints{neighbours, neighbours, true, !topRow};
+    builder.sheet(k, MeshSurface::Outside, arc, outside, outward, color, wallJoints);
+    builder.sheet(k, MeshSurface::Inside, arc, inside, inward, color, wallJoints);
     if (topRow) {
         const WallSlice& rim = slices.back();
-        builder.band(k, MeshSurface::Rim, arc, rim.inside, rim.outside, {0.0, 1.0}, color);
-    }
-}
-
-Vec pointAt(double radius, double height, double radians) {
-    return {radius * std::cos(radians), height, radius * std::sin(radians)};
-}
-
-Vec normalAt(Facing facing, double radians) {
-    return {facing.outward * std::cos(radians), facing.up, facing.outward * std::sin(radians)};
-}
-
-// The joint at the start of a segment, up the outside and the inside and
-// across the rim.
-void addJoint(MeshBuilder& builder, const Wall& wall, int k, int row, bool topRow, double degrees) {
-    const double radians = degrees * std::numbers::pi / 180.0;
-    const Rgba glue = shownColor(kGlueColor);
-    for (const bool outside : {true, false}) {
-        std::vector<Vec> left, right, normals;
-        for (const WallSlice& slice : wall.slicesOf(row)) {
-            const double z = slice.outside.height;
-            const Circle& c = outside ? slice.outside : slice.inside;
-            const Facing facing = outside ? slice.outward : slice.inward;
-            const double radius = c.radius + (outside ? kGlueLift : -kGlueLift);
-            const double half = kGlueWidth / 2.0 / std::max(radius, kGlueWidth);
-            left.push_back(pointAt(radius, z, radians - half));
-            right.push_back(pointAt(radius, z, radians + half));
-            normals.push_back(normalAt(facing, radians));
-        }
-        builder.strip(k, left, right, normals, glue);
-    }
-    if (topRow) {
-        const WallSlice& rim = wall.slicesOf(row).back();
-        const double z = rim.outside.height + kGlueLift;
-        std::vector<Vec> left, right;
-        for (const double radius : {rim.inside.radius, rim.outside.radius}) {
-            const double half = kGlueWidth / 2.0 / std::max(radius, kGlueWidth);
-            left.push_back(pointAt(radius, z, radians + half));
-            right.push_back(pointAt(radius, z, radians - half));
-        }
-        builder.strip(k, left, right, {Vec{0.0, 1.0, 0.0}, Vec{0.0, 1.0, 0.0}}, glue);
-    }
-}
-
-// The joint under a row, round the outside and the inside. A thin line
-// needs fewer cuts than the wall: on the outside its corners stand out far
-// enough that its straight pieces never sink into the wood; on the inside
-// they lie in the hollow anyway.
-void addRowJoint(MeshBuilder& builder, const Wall& wall, int row, int perCircle) {
-    const int slices = std::max(kMinSlicesPerCircle, perCircle / 3);
-    const Arc circle = cutArc(0.0, 360.0, slices);
-    const double corner = 1.0 / std::cos(std::numbers::pi / slices);
-    const Rgba glue = shownColor(kGlueColor);
-    const WallSlice& slice = wall.slicesOf(row).front();
-    const auto lifted = [](Circle c, Facing f, double by) {
-        return Circle{c.radius + f.outward * by, c.height + f.up * by};
-    };
-    for (const bool outside : {true, false}) {
-        Circle c = outside ? slice.outside : slice.inside;
-        c.radius *= outside ? corner : 1.0;
-        const Facing f = outside ? slice.outward : slice.inward;
-        const Facing along{-f.up, f.outward};  // up the wall in the cross-section
-        const Circle middle = lifted(c, f, kGlueLift);
-        const Circle lower = {middle.radius - along.outward * kGlueWidth / 2,
-                              middle.height - along.up * kGlueWidth / 2};
-        const Circle upper = {middle.radius + along.outward * kGlueWidth / 2,
-                              middle.height + along.up * kGlueWidth / 2};
-        builder.band(0, MeshSurface::Glue, circle, lower, upper, f, glue);
+        builder.band(k, MeshSurface::Rim, arc, rim.inside, rim.outside, {0.0, 1.0}, color,
+                     {neighbours, neighbours, false, false});
     }
 }
 
 void addRows(MeshBuilder& builder, const BowlModel& model, const Wall& wall, double pixelsPerInch,
-             int perCircle, bool glueLines) {
+             int perCircle) {
     const int last = model.LastLiveIndex();
     const int topRow = model.RowOf(last);
     for (int k = 1; k <= last; ++k) {
@@ -421,20 +361,13 @@ void addRows(MeshBuilder& builder, const BowlModel& model, const Wall& wall, dou
             continue;
         }
         const Arc arc = cutArc(arcs.from, arcs.to, slicesFor(arcs, perCircle));
-        addSegment(builder, wall, k, row, row == topRow, arc, shownColor(record.SegmentColor));
-        if (glueLines && model.Segments > 1) {
-            addJoint(builder, wall, k, row, row == topRow, arcs.from);
-        }
-    }
-    if (glueLines) {
-        for (int row = 1; row <= std::min(topRow, int(wall.rows().size())); ++row) {
-            addRowJoint(builder, wall, row, perCircle);
-        }
+        addSegment(builder, wall, k, row, row == topRow, arc, shownColor(record.SegmentColor),
+                   model.Segments > 1);
     }
 }
 
 // The disc reaches out to the outside at the floor; its top is the floor
-// inside the wall.
+// inside the wall. Its side meets the first row at the top.
 void addDisc(MeshBuilder& builder, const BowlModel& model, const Wall& wall, double floorHeight,
              int perCircle) {
     const SegmentProp& disc = model.SegmentTable[0];
@@ -445,7 +378,8 @@ void addDisc(MeshBuilder& builder, const BowlModel& model, const Wall& wall, dou
     const double h = floorHeight;
     const double floorRadius = wall.rows().empty() ? radius : floor.inside.radius;
     builder.band(0, MeshSurface::DiscBottom, circle, {0.0, 0.0}, {radius, 0.0}, {0.0, -1.0}, color);
-    builder.band(0, MeshSurface::DiscSide, circle, {radius, 0.0}, {radius, h}, {1.0, 0.0}, color);
+    builder.band(0, MeshSurface::DiscSide, circle, {radius, 0.0}, {radius, h}, {1.0, 0.0}, color,
+                 {false, false, false, !wall.rows().empty()});
     builder.band(0, MeshSurface::Floor, circle, {0.0, h}, {std::min(floorRadius, radius), h},
                  {0.0, 1.0}, color);
 }
@@ -462,6 +396,11 @@ MeshPoint BowlMesh::normal(std::size_t vertex) const {
     return {f[0], f[1], f[2]};
 }
 
+JointDistances BowlMesh::joints(std::size_t vertex) const {
+    const float* f = &vertices[vertex * kFloatsPerVertex + kJointOffset];
+    return {f[0], f[1], f[2], f[3]};
+}
+
 Argb BowlMesh::color(std::size_t vertex) const {
     const float* f = &vertices[vertex * kFloatsPerVertex + kColorOffset];
     return 0xFF000000u | byteOf(f[0]) << 16 | byteOf(f[1]) << 8 | byteOf(f[2]);
@@ -471,7 +410,7 @@ int SlicesPerCircle(int rows) {
     return std::clamp(kSliceBudget / std::max(rows, 1), kMinSlicesPerCircle, kMaxSlicesPerCircle);
 }
 
-BowlMesh BuildBowlMesh(const BowlModel& model, const BowlShape& shape, bool glueLines) {
+BowlMesh BuildBowlMesh(const BowlModel& model, const BowlShape& shape) {
     const double pixelsPerInch =
         model.PixelsPerInch > 0 ? model.PixelsPerInch : kFallbackPixelsPerInch;
     const int last = model.LastLiveIndex();
@@ -487,16 +426,13 @@ BowlMesh BuildBowlMesh(const BowlModel& model, const BowlShape& shape, bool glue
 
     MeshBuilder builder(mesh);
     const Wall wall = wallOf(model, shape);
-    addRows(builder, model, wall, pixelsPerInch, perCircle, glueLines);
+    addRows(builder, model, wall, pixelsPerInch, perCircle);
     addDisc(builder, model, wall, usableShape(shape).ringHeight, perCircle);
     return mesh;
 }
 
 void RecolorBowlMesh(BowlMesh& mesh, const BowlModel& model) {
     for (const MeshPart& part : mesh.parts) {
-        if (part.surface == MeshSurface::Glue) {
-            continue;
-        }
         const Rgba color = shownColor(model.SegmentTable[std::size_t(part.segment)].SegmentColor);
         const std::size_t end = std::size_t(part.firstVertex) + part.vertexCount;
         for (std::size_t v = part.firstVertex; v < end; ++v) {

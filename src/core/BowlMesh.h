@@ -30,8 +30,17 @@ struct MeshPoint {
     float z = 0.0f;
 };
 
-// Glue: the dark lines of the joints between segments and between rows.
-enum class MeshSurface { DiscBottom, DiscSide, Floor, Outside, Inside, Rim, Glue };
+enum class MeshSurface { DiscBottom, DiscSide, Floor, Outside, Inside, Rim };
+
+// How far a point of the wood lies from the joints round its piece, in
+// inches along the surface; MeshVertexLayout::kNoJoint where that edge of
+// the piece is no joint.
+struct JointDistances {
+    float left = 0.0f;
+    float right = 0.0f;
+    float below = 0.0f;
+    float above = 0.0f;
+};
 
 // The vertices and triangles of one surface of one segment (segment 0 is
 // the disc), so that callers can find what belongs where.
@@ -50,6 +59,7 @@ struct BowlMesh {
     static constexpr int kFloatsPerVertex = MeshVertexLayout::kFloatsPerVertex;
     static constexpr int kNormalOffset = MeshVertexLayout::kNormalOffset;
     static constexpr int kColorOffset = MeshVertexLayout::kColorOffset;
+    static constexpr int kJointOffset = MeshVertexLayout::kJointOffset;
 
     std::vector<float> vertices;
     std::vector<std::uint32_t> indices;  // triangles, counter-clockwise seen from outside
@@ -61,6 +71,7 @@ struct BowlMesh {
     MeshPoint position(std::size_t vertex) const;
     MeshPoint normal(std::size_t vertex) const;
     Argb color(std::size_t vertex) const;  // back in the plan's terms: opaque sRGB bytes
+    JointDistances joints(std::size_t vertex) const;
 };
 
 // Arcs are cut finely enough for a smooth outline; very tall designs get
@@ -71,13 +82,13 @@ int SlicesPerCircle(int rows);
 // design's own, or one the command line asks for); the live records give
 // the angles and colours as the plan shows them. Any table content gives a
 // mesh within its bounds: records with unusable numbers are left out, and so
-// are shape values beyond their limits. With glue lines, every joint shows
-// as a thin dark line.
-BowlMesh BuildBowlMesh(const BowlModel& model, const BowlShape& shape, bool glueLines = false);
+// are shape values beyond their limits. Every vertex carries its distances
+// to the joints between segments and between rows (the disc's top counts),
+// so that the engine can draw the glue lines, or not, without a new mesh.
+BowlMesh BuildBowlMesh(const BowlModel& model, const BowlShape& shape);
 
 // Gives every part of a mesh built from this model the colour its segment
-// has now (the glue keeps its own); the cheap update after a fill, an undo or
-// a clear.
+// has now; the cheap update after a fill, an undo or a clear.
 void RecolorBowlMesh(BowlMesh& mesh, const BowlModel& model);
 
 }  // namespace corvane

@@ -7,21 +7,18 @@ namespace corvane {
 // Compared bit for bit, so that a record holding a NaN still counts as unchanged.
 bool BowlMeshCache::ShapeKey::operator==(const ShapeKey& other) const {
     return pixelsPerInch == other.pixelsPerInch && rows == other.rows &&
-           segments == other.segments && glueLines == other.glueLines &&
-           geometry.size() == other.geometry.size() &&
+           segments == other.segments && geometry.size() == other.geometry.size() &&
            (geometry.empty() || std::memcmp(geometry.data(), other.geometry.data(),
                                             geometry.size() * sizeof(double)) == 0);
 }
 
 // The diameters and the shape first, each list with its length, then the
 // records' radii and angles.
-BowlMeshCache::ShapeKey BowlMeshCache::keyOf(const BowlModel& model, const BowlShape& shape,
-                                             bool glueLines) {
+BowlMeshCache::ShapeKey BowlMeshCache::keyOf(const BowlModel& model, const BowlShape& shape) {
     ShapeKey key;
     key.pixelsPerInch = model.PixelsPerInch;
     key.rows = model.Rows;
     key.segments = model.Segments;
-    key.glueLines = glueLines;
     const int last = model.LastLiveIndex();
     key.geometry.reserve(std::size_t(last + 1) * 4 + 16);
     key.geometry.insert(key.geometry.end(),
@@ -41,13 +38,12 @@ BowlMeshCache::ShapeKey BowlMeshCache::keyOf(const BowlModel& model, const BowlS
     return key;
 }
 
-const BowlMesh& BowlMeshCache::update(const BowlModel& model, const BowlShape& shape,
-                                      bool glueLines) {
-    ShapeKey key = keyOf(model, shape, glueLines);
+const BowlMesh& BowlMeshCache::update(const BowlModel& model, const BowlShape& shape) {
+    ShapeKey key = keyOf(model, shape);
     if (built_ && key == key_) {
         RecolorBowlMesh(mesh_, model);
     } else {
-        mesh_ = BuildBowlMesh(model, shape, glueLines);
+        mesh_ = BuildBowlMesh(model, shape);
         key_ = std::move(key);
         built_ = true;
     }

@@ -12,7 +12,7 @@ namespace corvane {
 // builds the mesh anew.
 class BowlMeshCache {
 public:
-    const BowlMesh& update(const BowlModel& model, const BowlShape& shape, bool glueLines = false);
+    const BowlMesh& update(const BowlModel& model, const BowlShape& shape);
 
 private:
     // Everything the mesh's vertices depend on, but the colours.
@@ -20,14 +20,13 @@ private:
         int pixelsPerInch = 0;
         int rows = 0;
         int segments = 0;
-        bool glueLines = false;
         // Diameters, the shape, and the radii and angles of every live record.
         std::vector<double> geometry;
 
         bool operator==(const ShapeKey& other) const;
     };
 
-    static ShapeKey keyOf(const BowlModel& model, const BowlShape& shape, bool glueLines);
+    static ShapeKey keyOf(const BowlModel& model, const BowlShape& shape);
 
     BowlMesh mesh_;
     ShapeKey key_;

@@ -178,38 +178,65 @@ TEST(BowlMeshTest, DiscIsTheBottomAndTheFloor) {
     EXPECT_GT(floor->indexCount, 0u);
 }
 
-// A bellied profile: the outside follows the curve, not the plan's rings,
-// and the dark glue lines lie on every joint without taking a colour.
-TEST(BowlMeshTest, OutsideFollowsTheProfileAndGlueLinesMarkTheJoints) {
+// A bellied profile: the outside follows the curve, not the plan's rings.
+// Every point of the wood knows how far it lies from the joints round its
+// piece, along the surface, which is what the glue lines are drawn from.
+TEST(BowlMeshTest, OutsideFollowsTheProfileAndEveryPointKnowsItsJoints) {
     BowlModel model = DesignOf(3.5, 8.1, 8, 24);
     model.Shape.profile = {{0.0, 0.0}, {1.6, 0.55}, {1.0, 1.0}};
     model.Shape.rowHeights[8] = 1.5;
     const BowlProfile profile = ProfileOf(model);
-    BowlMesh mesh = BuildBowlMesh(model, model.Shape, true);
-    int glueParts = 0;
+    const std::vector<RowSpan> rows = RowSpansOf(model);
+    const BowlMesh mesh = BuildBowlMesh(model, model.Shape);
+    const float none = MeshVertexLayout::kNoJoint;
     for (const MeshPart& part : mesh.parts) {
+        const SegmentProp& record = model.SegmentTable[std::size_t(part.segment)];
+        const double span = (record.RightAngle - record.LeftAngle) * M_PI / 180.0;
+        const int row = model.RowOf(part.segment);
+        const bool wall =
+            part.surface == MeshSurface::Outside || part.surface == MeshSurface::Inside;
+        const JointDistances first = mesh.joints(part.firstVertex);
         for (std::uint32_t v = part.firstVertex; v < part.firstVertex + part.vertexCount; ++v) {
             const MeshPoint p = mesh.position(v);
+            const JointDistances j = mesh.joints(v);
             if (part.surface == MeshSurface::Outside) {
                 ASSERT_NEAR(radiusOf(p), profile.radius(p.y), kTolerance) << part.segment;
             } else if (part.surface == MeshSurface::Inside) {
                 ASSERT_NEAR(radiusOf(p), profile.insideRadius(p.y), kTolerance) << part.segment;
             }
+            if (wall || part.surface == MeshSurface::Rim) {
+                ASSERT_NEAR(j.left + j.right, radiusOf(p) * span, kTolerance) << part.segment;
+            } else {
+                ASSERT_EQ(j.left, none);
+                ASSERT_EQ(j.right, none);
+            }
+            if (wall) {
+                // The wall's length from the joint below to the one above
+                // is the same all along the piece, and at least its height.
+                const RowSpan& heights = rows[std::size_t(row - 1)];
+                if (std::fabs(p.y - heights.bottom) < kTolerance) {
+                    ASSERT_NEAR(j.below, 0.0, kTolerance) << part.segment;
+                } else {
+                    ASSERT_GT(j.below, 0.0f) << part.segment;
+                }
+                if (row == 8) {
+                    ASSERT_EQ(j.above, none);
+                } else {
+                    ASSERT_NEAR(j.below + j.above, first.below + first.above, kTolerance);
+                    ASSERT_GE(j.below + j.above, heights.top - heights.bottom - kTolerance);
+                }
+            } else if (part.surface == MeshSurface::DiscSide) {
+                // The disc meets the first row at its top.
+                ASSERT_NEAR(j.above, 0.75 - p.y, kTolerance);
+                ASSERT_EQ(j.below, none);
+            } else {
+                ASSERT_EQ(j.below, none) << int(part.surface);
+                ASSERT_EQ(j.above, none) << int(part.surface);
+            }
         }
-        glueParts += part.surface == MeshSurface::Glue;
     }
-    // Two joints per segment, one across the rim per top segment, and two
-    // round each row's foot.
-    EXPECT_EQ(glueParts, 8 * 24 * 2 + 24 + 8 * 2);
-    EXPECT_NEAR(mesh.boundsMax.y, RimHeight(model) + 0.004, kTolerance);
+    EXPECT_NEAR(mesh.boundsMax.y, RimHeight(model), kTolerance);
     EXPECT_GT(mesh.boundsMax.x, 8.1 / 2 + 0.5);  // the belly
-    model.FillSegment(30);
-    RecolorBowlMesh(mesh, model);
-    for (const MeshPart& part : mesh.parts) {
-        if (part.surface == MeshSurface::Glue) {
-            EXPECT_EQ(mesh.color(part.firstVertex), 0xFF2B1D12u);
-        }
-    }
     expectWoundOutward(mesh);
     expectWithinBounds(mesh);
 }
@@ -278,6 +305,11 @@ TEST(BowlMeshTest, OneSegmentRowIsAWholeRoundRing) {
     ASSERT_NE(ring, nullptr);
     EXPECT_EQ(ring->vertexCount, 2u * (SlicesPerCircle(2) + 1));
     EXPECT_NEAR(angleNear(mesh.position(ring->firstVertex), 180), 180.0, 1e-3);  // 360 / 2
+    // A ring of one piece has no joint round it, only above and below.
+    for (std::uint32_t v = ring->firstVertex; v < ring->firstVertex + ring->vertexCount; ++v) {
+        EXPECT_EQ(mesh.joints(v).left, MeshVertexLayout::kNoJoint);
+        EXPECT_EQ(mesh.joints(v).right, MeshVertexLayout::kNoJoint);
+    }
 }
 
 // A design file may hold any numbers; records that cannot be drawn are left
@@ -366,7 +398,6 @@ TEST(BowlMeshTest, TypedLengthsMeetTheirLimitInTheUnitTyped) {
 TEST(BowlMeshTest, KeptMeshMatchesAFreshBuildAfterEveryChange) {
     BowlModel model = DesignOf(3.5, 8.1, 8, 24);
     BowlShape shape;
-    bool glueLines = false;
     BowlMeshCache cache;
     const std::vector<std::pair<const char*, std::function<void()>>> changes = {
         {"first build", [] {}},
@@ -392,7 +423,6 @@ TEST(BowlMeshTest, KeptMeshMatchesAFreshBuildAfterEveryChange) {
              shape.profile = {{0.0, 0.0}, {1.3, 0.5}, {1.0, 1.0}};
          }},
         {"a thicker wall", [&] { shape.wallThickness = 0.5; }},
-        {"glue lines", [&] { glueLines = true; }},
         {"a wider rim",
          [&] {
              model.OD = 10.0;
@@ -406,8 +436,8 @@ TEST(BowlMeshTest, KeptMeshMatchesAFreshBuildAfterEveryChange) {
     };
     for (const auto& [name, change] : changes) {
         change();
-        const BowlMesh& kept = cache.update(model, shape, glueLines);
-        const BowlMesh fresh = BuildBowlMesh(model, shape, glueLines);
+        const BowlMesh& kept = cache.update(model, shape);
+        const BowlMesh fresh = BuildBowlMesh(model, shape);
         EXPECT_EQ(kept.vertices, fresh.vertices) << name;
         EXPECT_EQ(kept.indices, fresh.indices) << name;
     }

@@ -33,6 +33,8 @@ inline constexpr SettingKey<double> ViewZoom{"ViewZoom"};
 inline constexpr SettingKey<QString> CutListUnits{"CutListUnits"};
 inline constexpr SettingKey<double> CutListKerfInches{"CutListKerfInches"};
 inline constexpr SettingKey<double> CutListAllowanceInches{"CutListAllowanceInches"};
+// Whether the 3D preview draws the glue lines.
+inline constexpr SettingKey<bool> PreviewGlueLines{"PreviewGlueLines"};
 
 }  // namespace SettingsKeys
 

@@ -28,6 +28,9 @@ public:
     virtual void setMesh(const QByteArray& vertices, const QByteArray& indices,
                          const QVector3D& boundsMin, const QVector3D& boundsMax) = 0;
 
+    // Whether the joints show as thin dark lines; the mesh stays as it is.
+    virtual void setGlueLines(bool shown) = 0;
+
     // The camera circles the bowl: degrees around it and above it, and a
     // zoom factor (1 = the whole bowl fills the view).
     virtual double azimuth() const = 0;

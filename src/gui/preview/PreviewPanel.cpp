@@ -1,9 +1,11 @@
 #include "PreviewPanel.h"
 
+#include "AppSettings.h"
 #include "BowlRendererLoader.h"
 #include "CutListSettings.h"
 #include "DesignSurface.h"
 #include "LengthField.h"
+#include "SettingsKeys.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -25,6 +27,7 @@ PreviewPanel::PreviewPanel(DesignSurface& view, CutListSettings& settings, QWidg
     renderer_ = std::move(started.renderer);
     startError_ = started.error;
     if (renderer_ != nullptr) {
+        renderer_->setGlueLines(glueLines_->isChecked());
         scene_ = renderer_->createWidget(this);
         scene_->setMinimumSize(200, 150);
         layout->addWidget(scene_, 1);
@@ -70,11 +73,20 @@ QWidget* PreviewPanel::buildSettingsRow() {
     layout->addWidget(wallThicknessUnit_);
     layout->addSpacing(12);
     glueLines_ = new QCheckBox(QStringLiteral("Glue lines"), row);
-    glueLines_->setChecked(true);
-    connect(glueLines_, &QCheckBox::toggled, this, &PreviewPanel::refresh);
+    glueLines_->setChecked(AppSettings().value(SettingsKeys::PreviewGlueLines, true).toBool());
+    connect(glueLines_, &QCheckBox::toggled, this, &PreviewPanel::showGlueLines);
     layout->addWidget(glueLines_);
     layout->addStretch(1);
     return row;
+}
+
+// The lines are drawn by the engine over the mesh it has, so turning them
+// on or off needs no new mesh.
+void PreviewPanel::showGlueLines(bool shown) {
+    AppSettings().setValue(SettingsKeys::PreviewGlueLines, shown);
+    if (renderer_ != nullptr) {
+        renderer_->setGlueLines(shown);
+    }
 }
 
 // The design refuses a shape that leaves a row no wall; the field shows why.
@@ -136,8 +148,7 @@ void PreviewPanel::refresh() {
         return;
     }
     stale_ = false;
-    BowlRendererLoader::showMesh(
-        *renderer_, mesh_.update(view_.model(), view_.model().Shape, glueLines_->isChecked()));
+    BowlRendererLoader::showMesh(*renderer_, mesh_.update(view_.model(), view_.model().Shape));
 }
 
 void PreviewPanel::showEvent(QShowEvent* event) {

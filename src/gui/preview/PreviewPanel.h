@@ -35,7 +35,8 @@ public:
     LengthField* ringHeightField() const { return ringHeight_; }
     LengthField* wallThicknessField() const { return wallThickness_; }
     QLabel* messageLine() const { return messageLine_; }
-    // Thin dark lines on the joints between segments and rows; on at first.
+    // Thin dark lines on the joints between segments and rows; on at first,
+    // then as the user left them.
     QCheckBox* glueLinesBox() const { return glueLines_; }
 
 public slots:
@@ -46,6 +47,7 @@ protected:
 
 private:
     QWidget* buildSettingsRow();
+    void showGlueLines(bool shown);
     void onDesignChanged(const DesignChange& change);
     void onSettingsChanged();
     void typeIntoDesign(LengthField* field, LimitError (DesignDocument::*set)(double),

@@ -131,6 +131,7 @@ private slots:
         BowlRendererLoader::Result started = BowlRendererLoader::create();
         QVERIFY2(started.renderer != nullptr, qPrintable(started.error));
         // A thin wall, so the inside seen from above lies on the plan's rings.
+        started.renderer->setGlueLines(false);
         BowlRendererLoader::showMesh(*started.renderer, BuildBowlMesh(model, {0.75, 0.01}));
         started.renderer->setOrthographicScale(model.PixelsPerInch);
         started.renderer->setCamera(0, 90, 1);
@@ -202,9 +203,9 @@ private slots:
             return image.pixel(
                 (center + QPointF(std::cos(radians), std::sin(radians)) * radius).toPoint());
         };
+        BowlRendererLoader::showMesh(*started.renderer, BuildBowlMesh(model, {0.75, 0.01}));
         for (const bool glue : {true, false}) {
-            BowlRendererLoader::showMesh(*started.renderer,
-                                         BuildBowlMesh(model, {0.75, 0.01}, glue));
+            started.renderer->setGlueLines(glue);
             const QImage joints = started.renderer->grab(QSize(600, 600));
             QVERIFY(isBlue(pixelAt(joints, midAngle(joint))));
             const QRgb atJoint = pixelAt(joints, joint.LeftAngle);
@@ -227,10 +228,13 @@ private slots:
         showPanel();
         frame().updateCommandStates();
         QVERIFY(item->isChecked());
+        QVERIFY(dock().panel()->glueLinesBox()->isChecked());
+        dock().panel()->glueLinesBox()->setChecked(false);
         QVERIFY(frame().close());
         fixture_.restart(QSize(1400, 900));
         QVERIFY(dock().isVisible());
         QTRY_VERIFY(dock().panel() != nullptr);  // made once the window is on the screen
+        QVERIFY(!dock().panel()->glueLinesBox()->isChecked());
         QVERIFY(frame().runCommand(cmd::ViewPreview3D));
         QVERIFY(frame().close());
         fixture_.restart(QSize(1400, 900));

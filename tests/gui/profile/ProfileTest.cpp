@@ -55,8 +55,9 @@ private slots:
 
     void cleanup() { QCOMPARE(fixture_.tearDown(), 0); }
 
-    // Hidden at first and made when first shown; the menu item follows "3D Preview".
-    void panelIsMadeWhenFirstShown() {
+    // Hidden at first and made when first shown; the menu item follows "3D
+    // Preview"; shown or hidden, and where, is kept like the other docks.
+    void panelIsMadeWhenFirstShownAndRemembered() {
         QVERIFY(!dock().isVisible());
         QVERIFY(dock().panel() == nullptr);
         QAction* item = frame().menuAction(cmd::ViewProfile);
@@ -67,6 +68,18 @@ private slots:
         showPanel();
         frame().updateCommandStates();
         QVERIFY(item->isChecked());
+        QVERIFY(frame().dockWidgetArea(&dock()) != Qt::LeftDockWidgetArea);
+        frame().addDockWidget(Qt::LeftDockWidgetArea, &dock());
+        QVERIFY(frame().close());
+        fixture_.restart(QSize(1400, 900));
+        QVERIFY(dock().isVisible());
+        QCOMPARE(frame().dockWidgetArea(&dock()), Qt::LeftDockWidgetArea);
+        QTRY_VERIFY(dock().panel() != nullptr);  // made once the window is on the screen
+        QVERIFY(frame().runCommand(cmd::ViewProfile));
+        QVERIFY(frame().close());
+        fixture_.restart(QSize(1400, 900));
+        QVERIFY(!dock().isVisible());
+        QVERIFY(dock().panel() == nullptr);
     }
 
     // Add on the curve, drag, remove, and take it all back with the panel's

@@ -29,6 +29,11 @@ void BowlGeometry::setMesh(const QByteArray& vertices, const QByteArray& indices
                  Attribute::F32Type);
     addAttribute(Attribute::ColorSemantic, MeshVertexLayout::kColorOffset * kFloatBytes,
                  Attribute::F32Type);
+    // The distances to the joints, left and right, then below and above.
+    addAttribute(Attribute::TexCoord0Semantic, MeshVertexLayout::kJointOffset * kFloatBytes,
+                 Attribute::F32Type);
+    addAttribute(Attribute::TexCoord1Semantic, (MeshVertexLayout::kJointOffset + 2) * kFloatBytes,
+                 Attribute::F32Type);
     addAttribute(Attribute::IndexSemantic, 0, Attribute::U32Type);
     setVertexData(vertices);
     setIndexData(indices);

@@ -4,8 +4,8 @@
 
 namespace corvane {
 
-// The bowl's triangles as Qt Quick 3D draws them: positions, normals and
-// colours interleaved, as the core builds them.
+// The bowl's triangles as Qt Quick 3D draws them: positions, normals,
+// colours and distances to the joints interleaved, as the core builds them.
 class BowlGeometry : public QQuick3DGeometry {
     Q_OBJECT
 

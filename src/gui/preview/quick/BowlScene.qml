@@ -19,6 +19,10 @@ Item {
     property vector3d center: Qt.vector3d(0, 0, 0)
     property real radius: 1
     property alias bowlGeometry: bowl
+    // Glue lines on the joints, and how they look (set from the program).
+    property bool glueLines: true
+    property real glueLineWidth: 0.025
+    property vector3d glueLineColor: Qt.vector3d(0, 0, 0)
 
     function resetCamera() {
         azimuth = homeAzimuth
@@ -68,7 +72,6 @@ Item {
             DirectionalLight {
                 eulerRotation: Qt.vector3d(-20, -25, 0)
                 brightness: 0.9
-                ambientColor: Qt.rgba(0.45, 0.45, 0.45, 1)
             }
         }
 
@@ -76,9 +79,17 @@ Item {
             geometry: BowlGeometry {
                 id: bowl
             }
-            materials: DefaultMaterial {
-                vertexColorsEnabled: true
-                diffuseColor: "white"
+            materials: CustomMaterial {
+                shadingMode: CustomMaterial.Shaded
+                vertexShader: "qrc:/corvane/BowlWood.vert"
+                fragmentShader: "qrc:/corvane/BowlWood.frag"
+                property real glueShown: root.glueLines ? 1 : 0
+                property real glueHalfWidth: root.glueLineWidth / 2
+                // Linear light, as the vertex colours are.
+                property vector3d glueColor: root.glueLineColor
+                // A grey of 0.45 in sRGB terms all round, so the side away
+                // from the light still shows its woods.
+                property vector3d ambientLight: Qt.vector3d(0.171, 0.171, 0.171)
             }
         }
     }

@@ -1,6 +1,7 @@
 #include "QuickBowlRenderer.h"
 
 #include "BowlGeometry.h"
+#include "MeshVertexLayout.h"
 
 #include <QQmlEngine>
 #include <QQuickItem>
@@ -23,6 +24,22 @@ QuickBowlRenderer::QuickBowlRenderer() {
     root_ = view_->rootObject();
     if (root_ != nullptr) {
         geometry_ = root_->property("bowlGeometry").value<BowlGeometry*>();
+        showGlueLinesAsTheMeshSays();
+    }
+}
+
+// The lines' width and colour come from the mesh's own description, so that
+// the scene never holds a second copy.
+void QuickBowlRenderer::showGlueLinesAsTheMeshSays() {
+    using Layout = MeshVertexLayout;
+    root_->setProperty("glueLineWidth", double(Layout::kGlueLineWidth));
+    root_->setProperty("glueLineColor", QVector3D(Layout::kGlueLineRed, Layout::kGlueLineGreen,
+                                                  Layout::kGlueLineBlue));
+}
+
+void QuickBowlRenderer::setGlueLines(bool shown) {
+    if (root_ != nullptr) {
+        root_->setProperty("glueLines", shown);
     }
 }
 

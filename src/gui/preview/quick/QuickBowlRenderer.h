@@ -22,6 +22,7 @@ public:
     QWindow* window() override;
     void setMesh(const QByteArray& vertices, const QByteArray& indices, const QVector3D& boundsMin,
                  const QVector3D& boundsMax) override;
+    void setGlueLines(bool shown) override;
     double azimuth() const override;
     double elevation() const override;
     double zoom() const override;
@@ -32,6 +33,7 @@ public:
 
 private:
     double rootValue(const char* name) const;
+    void showGlueLinesAsTheMeshSays();
 
     // Owned here until a widget embeds it; then the widget owns it.
     QPointer<QQuickView> view_;

@@ -99,6 +99,9 @@ bool DesignView::pictureIsCurrent() const {
 // anything else paints the whole view anew. Either way before returning, so
 // that the next click is tested against what the window shows.
 void DesignView::onDesignChanged(const DesignChange& change) {
+    if (change.onlyReshaped()) {
+        return;
+    }
     if (change.onlyRecolored() && pictureIsCurrent()) {
         repaint(picture_.repaintRecords(document_.model(), change.records));
         followPlacement();

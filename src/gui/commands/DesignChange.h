@@ -28,6 +28,10 @@ struct DesignChange {
 
     // Only the colours of the listed records, and so the tallies, changed.
     bool onlyRecolored() const { return !allColors && !geometry && !parameters && !shape; }
+    // Only the bowl's shape changed, which the plan does not show.
+    bool onlyReshaped() const {
+        return shape && records.empty() && !allColors && !geometry && !parameters && !tallies;
+    }
 };
 
 }  // namespace corvane

@@ -22,7 +22,6 @@ QTableWidget* makeTable(QWidget* parent) {
     auto* table = new QTableWidget(parent);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->verticalHeader()->setVisible(false);
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     return table;
 }
 
@@ -30,19 +29,47 @@ QString cellText(const std::string& text) {
     return QString::fromLatin1(text.data(), qsizetype(text.size()));
 }
 
-void showTable(QTableWidget* widget, const CutListTable& table) {
-    widget->clear();
-    widget->setRowCount(int(table.size()) - 1);
-    widget->setColumnCount(table.empty() ? 0 : int(table.front().size()));
-    QStringList header;
-    for (const std::string& title : table.front()) {
-        header << cellText(title);
-    }
-    widget->setHorizontalHeaderLabels(header);
-    for (size_t r = 1; r < table.size(); ++r) {
-        for (size_t c = 0; c < table[r].size(); ++c) {
-            widget->setItem(int(r - 1), int(c), new QTableWidgetItem(cellText(table[r][c])));
+// Row -1 is the column's heading. Says whether the cell changed.
+bool showCell(QTableWidget* widget, int row, int column, const QString& text) {
+    QTableWidgetItem* item =
+        row < 0 ? widget->horizontalHeaderItem(column) : widget->item(row, column);
+    if (item == nullptr) {
+        item = new QTableWidgetItem(text);
+        if (row < 0) {
+            widget->setHorizontalHeaderItem(column, item);
+        } else {
+            widget->setItem(row, column, item);
         }
+        return true;
+    }
+    if (item->text() == text) {
+        return false;
+    }
+    item->setText(text);
+    return true;
+}
+
+// Cells are written in place and only where their text changed, and the
+// columns are fitted to their contents once afterwards: while a profile
+// point is dragged, the table changes many times a second.
+void showTable(QTableWidget* widget, const CutListTable& table) {
+    const int rows = int(table.size()) - 1;
+    const int columns = table.empty() ? 0 : int(table.front().size());
+    if (widget->rowCount() != rows || widget->columnCount() != columns) {
+        widget->clear();
+        widget->setRowCount(rows);
+        widget->setColumnCount(columns);
+    }
+    bool changed = false;
+    for (int c = 0; c < columns; ++c) {
+        changed = showCell(widget, -1, c, cellText(table.front()[std::size_t(c)])) || changed;
+        for (int r = 0; r < rows; ++r) {
+            changed = showCell(widget, r, c, cellText(table[std::size_t(r) + 1][std::size_t(c)])) ||
+                      changed;
+        }
+    }
+    if (changed) {
+        widget->resizeColumnsToContents();
     }
 }
 

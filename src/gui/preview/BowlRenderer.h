@@ -5,6 +5,8 @@
 #include <QSize>
 #include <QVector3D>
 
+#include <functional>
+
 class QWidget;
 class QWindow;
 
@@ -27,6 +29,10 @@ public:
     // and their bounds, in inches.
     virtual void setMesh(const QByteArray& vertices, const QByteArray& indices,
                          const QVector3D& boundsMin, const QVector3D& boundsMax) = 0;
+
+    // Called on the program's thread after every frame the engine has put
+    // on the screen (it draws on a thread of its own).
+    virtual void setFrameDrawnHandler(std::function<void()> handler) = 0;
 
     // Whether the joints show as thin dark lines; the mesh stays as it is.
     virtual void setGlueLines(bool shown) = 0;

@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace corvane {
@@ -28,6 +29,12 @@ PreviewPanel::PreviewPanel(DesignSurface& view, CutListSettings& settings, QWidg
     startError_ = started.error;
     if (renderer_ != nullptr) {
         renderer_->setGlueLines(glueLines_->isChecked());
+        renderer_->setFrameDrawnHandler([this] { onFrameDrawn(); });
+        // A window that is not on the screen draws no frame to wait for.
+        frameWait_ = new QTimer(this);
+        frameWait_->setSingleShot(true);
+        frameWait_->setInterval(250);
+        connect(frameWait_, &QTimer::timeout, this, &PreviewPanel::onFrameDrawn);
         scene_ = renderer_->createWidget(this);
         scene_->setMinimumSize(200, 150);
         layout->addWidget(scene_, 1);
@@ -142,13 +149,27 @@ void PreviewPanel::showProblems() {
     messageLine_->setText(problems.join(QLatin1Char('\n')));
 }
 
+// The engine shows no more meshes than it draws frames, and on a software
+// renderer a frame takes longer than a step of dragging a profile point. So
+// while a frame is being drawn, a change waits for it and the latest design
+// goes next, rather than building a mesh for every step.
 void PreviewPanel::refresh() {
-    if (!isVisible() || renderer_ == nullptr) {
-        stale_ = true;  // a hidden panel catches up when it is shown
+    if (!isVisible() || renderer_ == nullptr || frameInFlight_) {
+        stale_ = true;  // caught up when the panel is shown or the frame is drawn
         return;
     }
     stale_ = false;
+    frameInFlight_ = true;
+    frameWait_->start();
     BowlRendererLoader::showMesh(*renderer_, mesh_.update(view_.model(), view_.model().Shape));
+}
+
+void PreviewPanel::onFrameDrawn() {
+    frameInFlight_ = false;
+    frameWait_->stop();
+    if (stale_ && isVisible()) {
+        refresh();
+    }
 }
 
 void PreviewPanel::showEvent(QShowEvent* event) {

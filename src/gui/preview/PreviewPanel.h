@@ -11,6 +11,7 @@
 
 class QCheckBox;
 class QLabel;
+class QTimer;
 
 namespace corvane {
 
@@ -54,6 +55,7 @@ private:
                         double inches);
     void showSettings();
     void showProblems();
+    void onFrameDrawn();
 
     DesignSurface& view_;
     CutListSettings& settings_;
@@ -69,6 +71,9 @@ private:
     QString startError_;
     int shownUnit_ = -1;
     bool stale_ = true;
+    // A mesh was handed over and its frame is not on the screen yet.
+    bool frameInFlight_ = false;
+    QTimer* frameWait_ = nullptr;
     bool typing_ = false;
 };
 

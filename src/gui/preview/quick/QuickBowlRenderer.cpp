@@ -37,6 +37,12 @@ void QuickBowlRenderer::showGlueLinesAsTheMeshSays() {
                                                   Layout::kGlueLineBlue));
 }
 
+void QuickBowlRenderer::setFrameDrawnHandler(std::function<void()> handler) {
+    QObject::disconnect(view_, &QQuickWindow::frameSwapped, view_, nullptr);
+    QObject::connect(view_, &QQuickWindow::frameSwapped, view_, std::move(handler),
+                     Qt::QueuedConnection);
+}
+
 void QuickBowlRenderer::setGlueLines(bool shown) {
     if (root_ != nullptr) {
         root_->setProperty("glueLines", shown);

@@ -22,6 +22,7 @@ public:
     QWindow* window() override;
     void setMesh(const QByteArray& vertices, const QByteArray& indices, const QVector3D& boundsMin,
                  const QVector3D& boundsMax) override;
+    void setFrameDrawnHandler(std::function<void()> handler) override;
     void setGlueLines(bool shown) override;
     double azimuth() const override;
     double elevation() const override;

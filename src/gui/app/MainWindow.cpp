@@ -73,10 +73,15 @@ MainWindow::MainWindow(DesignDocument& document, const CommandTarget* applicatio
     currentFrame = this;
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(QString::fromLatin1(kCaption));
-    // The icon goes to the window manager, not into the window: looking it up
-    // in the icon theme and drawing it at every size it offers waits until
-    // the first frame is on the screen.
-    AfterFirstFrame::run(*this, [this] { setWindowIcon(AppIcon()); });
+    // The window's icon goes to the window manager, not into the window, and
+    // the toolbar shows the program's own images until then: looking icons
+    // up in the icon theme and drawing them at every size it offers waits
+    // until the first frame is on the screen.
+    AfterFirstFrame::run(*this, [this] {
+        setWindowIcon(AppIcon());
+        UseThemeToolbarIcons();
+        toolbars_->refreshAllImages();
+    });
 
     auto* edge = new QFrame(this);
     edge->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);

@@ -30,6 +30,8 @@ const ButtonImage kButtonImages[] = {
     {cmd::Customize, nullptr, ":/icons/customize.svg"},
 };
 
+bool themeIconsInUse = false;
+
 const ButtonImage* findImage(int commandId) {
     for (const ButtonImage& image : kButtonImages) {
         if (image.commandId == commandId) {
@@ -54,9 +56,13 @@ QIcon ToolbarIcon(int commandId) {
         return QIcon();
     }
     const QIcon own(QString::fromLatin1(image->resource));
-    return image->themeName != nullptr
+    return image->themeName != nullptr && themeIconsInUse
                ? QIcon::fromTheme(QString::fromLatin1(image->themeName), own)
                : own;
+}
+
+void UseThemeToolbarIcons() {
+    themeIconsInUse = true;
 }
 
 bool HasToolbarImage(int commandId) {

@@ -71,6 +71,12 @@ void ToolbarCustomization::loadUserImages(const QString& path) {
     }
 }
 
+void ToolbarCustomization::refreshAllImages() {
+    for (QToolBar* toolBar : toolBars()) {
+        refreshImages(toolBar);
+    }
+}
+
 QList<QToolBar*> ToolbarCustomization::toolBars() const {
     QList<QToolBar*> all;
     if (standard_ != nullptr) {

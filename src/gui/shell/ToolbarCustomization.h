@@ -36,6 +36,8 @@ public:
     // Loads the user toolbar images unless some are loaded already.
     void loadUserImages(const QString& path);
     const UserImages& userImages() const { return images_; }
+    // Every button's image again, e.g. once the desktop theme's may be used.
+    void refreshAllImages();
 
     QToolBar* standardToolBar() const { return standard_; }
     // Standard first, then the user toolbars by index.

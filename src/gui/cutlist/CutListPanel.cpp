@@ -75,11 +75,49 @@ void showTable(QTableWidget* widget, const CutListTable& table) {
 
 }  // namespace
 
+// The panel's widgets are made the first time it is shown (or asked for
+// them): most starts never show it, and its fields and tables would cost
+// the first window a good part of its time.
 CutListPanel::CutListPanel(DesignSurface& view, QWidget* parent)
     : QDockWidget(QStringLiteral("Cut List"), parent), view_(view) {
     setObjectName(QStringLiteral("CutListDock"));
     settings_ = new CutListSettings(this);
+    connect(&view_.document(), &DesignDocument::changed, this, &CutListPanel::refresh);
+    connect(settings_, &CutListSettings::changed, this, &CutListPanel::onSettingsChanged);
+    connect(this, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+        if (visible && stale_) {
+            refresh();
+        }
+    });
+}
 
+void CutListPanel::showEvent(QShowEvent* event) {
+    buildBody();
+    QDockWidget::showEvent(event);
+}
+
+void CutListPanel::buildBody() const {
+    if (rowTable_ == nullptr) {
+        const_cast<CutListPanel*>(this)->makeBody();
+    }
+}
+
+QTableWidget* CutListPanel::rowTable() const {
+    buildBody();
+    return rowTable_;
+}
+
+QTableWidget* CutListPanel::summaryTable() const {
+    buildBody();
+    return summaryTable_;
+}
+
+QLabel* CutListPanel::refusalLabel() const {
+    buildBody();
+    return refusal_;
+}
+
+void CutListPanel::makeBody() {
     auto* body = new QWidget(this);
     auto* layout = new QVBoxLayout(body);
     layout->addWidget(buildSettingsRow());
@@ -95,14 +133,7 @@ CutListPanel::CutListPanel(DesignSurface& view, QWidget* parent)
     summaryTable_ = makeTable(body);
     layout->addWidget(summaryTable_, 1);
     setWidget(body);
-
-    connect(&view_.document(), &DesignDocument::changed, this, &CutListPanel::refresh);
-    connect(settings_, &CutListSettings::changed, this, &CutListPanel::onSettingsChanged);
-    connect(this, &QDockWidget::visibilityChanged, this, [this](bool visible) {
-        if (visible && stale_) {
-            refresh();
-        }
-    });
+    stale_ = true;
 }
 
 QWidget* CutListPanel::buildSettingsRow() {
@@ -175,6 +206,9 @@ void CutListPanel::onAllowanceEdited() {
 
 // The units, kerf or ring height changed here or in the 3D preview.
 void CutListPanel::onSettingsChanged() {
+    if (units_ == nullptr) {
+        return;  // nothing shown yet; the fields start from the settings
+    }
     const QSignalBlocker blocker(units_);
     units_->setCurrentIndex(unit() == LengthUnit::Millimetres ? 1 : 0);
     configureLengthBoxes();
@@ -219,6 +253,7 @@ void CutListPanel::refresh() {
         return;
     }
     stale_ = false;
+    buildBody();
     const CutList list = currentList();
     refusal_->setText(cellText(list.refusal));
     refusal_->setVisible(!list.refusal.empty());

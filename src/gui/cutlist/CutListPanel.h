@@ -36,15 +36,21 @@ public:
     // The same cut list as text, as the command line and "Save Cut List as CSV" write it.
     std::string csvText() const;
 
-    QTableWidget* rowTable() const { return rowTable_; }
-    QTableWidget* summaryTable() const { return summaryTable_; }
+    // Made when the panel is first shown, or first asked for.
+    QTableWidget* rowTable() const;
+    QTableWidget* summaryTable() const;
     // Why the design gives no cut list; hidden when it gives one.
-    QLabel* refusalLabel() const { return refusal_; }
+    QLabel* refusalLabel() const;
 
 public slots:
     void refresh();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    void buildBody() const;
+    void makeBody();
     QWidget* buildSettingsRow();
     void configureLengthBoxes();
     void onUnitChosen();

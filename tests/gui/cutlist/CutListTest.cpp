@@ -44,6 +44,12 @@ class CutListTest : public test::AppTestCase {
 
     void start() { fixture_.restart(QSize(1400, 800)); }
 
+    // The panel's fields exist once it has been shown.
+    QDoubleSpinBox* lengthBox(const char* name) {
+        panel().show();
+        return panel().findChild<QDoubleSpinBox*>(QString::fromLatin1(name));
+    }
+
     static int columnOf(QTableWidget* table, const QString& title) {
         for (int c = 0; c < table->columnCount(); ++c) {
             if (table->horizontalHeaderItem(c)->text() == title) {
@@ -208,7 +214,7 @@ private slots:
         QCOMPARE(panel().unit(), LengthUnit::Millimetres);
         QCOMPARE(panel().kerfInches(), 0.1);
         QCOMPARE(panel().allowanceInches(), 0.0625);
-        QCOMPARE(panel().findChild<QDoubleSpinBox*>(QStringLiteral("allowance"))->value(), 1.6);
+        QCOMPARE(lengthBox("allowance")->value(), 1.6);
     }
 
     void commandLinePrintsWhatThePanelShows() {
@@ -338,7 +344,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(double, kerfInches);
         panel().setUnit(metric ? LengthUnit::Millimetres : LengthUnit::Inches);
-        auto* kerf = panel().findChild<QDoubleSpinBox*>(QStringLiteral("kerf"));
+        QDoubleSpinBox* kerf = lengthBox("kerf");
         QVERIFY(kerf != nullptr);
         kerf->selectAll();
         QTest::keyClicks(kerf, typed);

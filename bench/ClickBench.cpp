@@ -127,12 +127,11 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     DesignDocument document;
     Application app(document);
-    app.showMainWindow();
-    MainWindow& frame = *app.mainWindow();
-    frame.setGeometry(0, 0, 1920, 1080);
-    if (!QTest::qWaitForWindowExposed(&frame)) {
+    MainWindow* shown = bench::ShowFullHdWindow(app);
+    if (shown == nullptr) {
         return 1;
     }
+    MainWindow& frame = *shown;
     QApplication::processEvents();
     DesignView& view = *frame.view();
     useDesign(view, 23, 89, 2.0, 10.5);

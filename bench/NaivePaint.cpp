@@ -1,11 +1,14 @@
 #include "NaivePaint.h"
 
+#include "Application.h"
 #include "BowlModel.h"
+#include "MainWindow.h"
 #include "TallyFont.h"
 #include "TallyLayout.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QTest>
 
 #include <algorithm>
 #include <chrono>
@@ -108,6 +111,13 @@ void PrintTimes(const char* what, std::vector<double> times) {
 int RepeatsOr(int fallback) {
     const int asked = qEnvironmentVariableIntValue("CORVANE_BENCH_REPEATS");
     return asked > 0 ? asked : fallback;
+}
+
+MainWindow* ShowFullHdWindow(Application& app) {
+    app.showMainWindow();
+    MainWindow* frame = app.mainWindow();
+    frame->setGeometry(0, 0, 1920, 1080);
+    return QTest::qWaitForWindowExposed(frame) ? frame : nullptr;
 }
 
 }  // namespace corvane::bench

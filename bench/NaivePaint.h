@@ -7,8 +7,10 @@
 #include <vector>
 
 namespace corvane {
+class Application;
 class BowlModel;
-}
+class MainWindow;
+}  // namespace corvane
 
 namespace corvane::bench {
 
@@ -27,5 +29,9 @@ void PrintTimes(const char* what, std::vector<double> times);
 // CORVANE_BENCH_REPEATS overrides repeat counts, e.g. for a short run under
 // valgrind, which counts instructions instead of timing.
 int RepeatsOr(int fallback);
+
+// The program's main window shown at 1920 x 1080, as the window benchmarks
+// use it; nullptr when it never comes on the screen.
+MainWindow* ShowFullHdWindow(Application& app);
 
 }  // namespace corvane::bench

@@ -100,12 +100,11 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     DesignDocument document;
     Application app(document);
-    app.showMainWindow();
-    MainWindow& frame = *app.mainWindow();
-    frame.setGeometry(0, 0, 1920, 1080);
-    if (!QTest::qWaitForWindowExposed(&frame)) {
+    MainWindow* shown = bench::ShowFullHdWindow(app);
+    if (shown == nullptr) {
         return 1;
     }
+    MainWindow& frame = *shown;
     BowlModel design = bench::FilledDesign(23, 89);
     design.Shape.profile = {{0.0, 0.0}, {1.3, 0.5}, {1.0, 1.0}};
     document.replaceBy(design);
